@@ -1,0 +1,34 @@
+#include <iostream>
+#include <string>
+#include <vector>
+
+#include "Arguments.h"
+#include "Commands.h"
+
+namespace {
+
+constexpr const char* kUsage =
+    "usage: vdctl [--program-dir DIR] [--user NAME] [--password-stdin] [--yes|--no] COMMAND ...\n"
+    "commands:\n"
+    "  init                                   open or create the database of DIR/data\n"
+    "  cod encode|decode [--key KEY] IN OUT   encrypt or decrypt a .cod container\n"
+    "  options get KEY [--for USER]           print a setting (default user COMMON_USER)\n"
+    "  options set KEY VALUE [--for USER]     store a setting\n";
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    std::vector<std::string> words(argv + 1, argv + argc);
+    try {
+        vd::cli::GlobalOptions options = vd::cli::ParseGlobalOptions(words);
+        vd::cli::Arguments args(std::move(words));
+        if (args.Empty()) throw vd::cli::UsageError("missing command");
+        return vd::cli::RunCommand(options, args, std::cin, std::cout, std::cerr);
+    } catch (const vd::cli::UsageError& e) {
+        std::cerr << "vdctl: " << e.what() << '\n' << kUsage;
+        return 2;
+    } catch (const std::exception& e) {
+        std::cerr << "vdctl: " << e.what() << '\n';
+        return 1;
+    }
+}

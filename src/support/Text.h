@@ -1,0 +1,23 @@
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vd {
+
+// "Exactly n digits": padded on the left with "0" when shorter, only the last n digits when
+// longer (station 7 with three digits is "007", 12345 with two digits is "45").
+std::string ExactDigits(std::int64_t value, int digits);
+
+// Removes U+0000–U+0008, U+000B, U+000C and U+000E–U+001F; tab, line feed and carriage return
+// stay.
+std::string RemoveControlChars(std::string_view text);
+
+// Decimal integer with an optional leading minus sign and nothing else; blanks are not allowed.
+std::optional<std::int64_t> ParseInteger(std::string_view text);
+
+std::string_view TrimBlanks(std::string_view text);
+
+}  // namespace vd
