@@ -52,7 +52,6 @@ GlobalOptions ParseGlobalOptions(std::vector<std::string>& words) {
         else if (word == "--password-stdin") options.passwordStdin = true;
         else if (word == "--yes") options.yes = true;
         else if (word == "--no") options.yes = false;
-        else if (word == "--station-key") options.stationKey = value(word);
         else throw UsageError("unknown option: " + word);
     }
     words.erase(words.begin(), words.begin() + static_cast<std::ptrdiff_t>(i));

@@ -13,12 +13,17 @@ public:
     using std::runtime_error::runtime_error;
 };
 
+// A refusal before any work: vdctl prints the message as it stands and exits with 1.
+class Refused : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
 struct GlobalOptions {
     std::string programDir;
     std::optional<std::string> user;
     bool passwordStdin = false;
     bool yes = false;
-    std::optional<std::string> stationKey;
 };
 
 // The words after the global options: a command and its own arguments and options.

@@ -1,59 +1,51 @@
 #include "Commands.h"
 
 #include <filesystem>
+#include <functional>
 #include <istream>
 #include <ostream>
 
 #include "TerminalUi.h"
 #include "core/Clock.h"
 #include "core/Container.h"
-#include "core/DataModule.h"
-#include "core/Journal.h"
 #include "core/OptionKeys.h"
-#include "core/Paths.h"
-#include "core/Session.h"
+#include "core/UserAdministration.h"
+#include "core/Workstation.h"
 #include "support/Files.h"
 
 namespace vd::cli {
 namespace {
 
-// Everything a command that works on the workstation's data needs, built in dependency order.
-struct Workstation {
-    Workstation(const GlobalOptions& options, std::ostream& err)
-        : paths(Paths::ForProgram(options.programDir.empty() ? ExecutableDir()
-                                                             : std::filesystem::absolute(options.programDir))),
-          fileSink(paths.journalFile),
-          sinks(fileSink, syslogSink),
-          journal(sinks, session),
-          ui(err, options.yes),
-          tdm(paths, session, journal, ui, clock) {}
+// vdctl's own words, for refusals the windows make by disabling a command.
+constexpr std::string_view kAdministratorOnly = "Команда доступна только администратору";
+constexpr std::string_view kNoSuchUser = "Пользователь не найден: ";
+constexpr std::string_view kCannotDeleteUser = "Этого пользователя удалить нельзя: ";
+constexpr std::string_view kLoginNeeded = "Вход не выполнен: укажите --user ИМЯ и пароль первой строкой с --password-stdin";
 
-    Paths paths;
-    Session session;
-    JsonLinesSink fileSink;
-    SyslogSink syslogSink;
-    TeeSink sinks;
-    Journal journal;
-    SystemClock clock;
-    TerminalUi ui;
-    TDM tdm;
-};
+using Action = std::function<int(Workstation&, TerminalUi&)>;
 
-bool OpenDatabase(Workstation& ws, const GlobalOptions& options) {
-    if (!options.stationKey) throw UsageError("--station-key is required");
-    StationFile station;
-    station.tppKey = *options.stationKey;
-    ws.tdm.SetStation(station);
-    ws.session.stopFlag = false;
-    return ws.tdm.LoadAll();
+// Runs `action` between the same start-up and shutdown as FormVD: station file, users, login,
+// database and its lock.
+int RunOnWorkstation(const GlobalOptions& options, std::istream& in, std::ostream& err, const Action& action) {
+    const Paths paths = Paths::ForProgram(options.programDir.empty() ? ExecutableDir()
+                                                                     : std::filesystem::absolute(options.programDir));
+    TerminalUi ui(in, err, options.yes, options.user, options.passwordStdin);
+    const SystemClock clock;
+    SystemJournalSink sink(paths.journalFile);
+    Workstation ws(paths, sink, ui, clock);
+    int code = 1;
+    const StartResult result = ws.startup.Run([&] { code = action(ws, ui); });
+    // A closed login dialog ends the start silently; on a terminal that needs a word.
+    if (result == StartResult::Aborted && !options.user && ws.tdm.Users().IsOpen()) err << kLoginNeeded << '\n';
+    return result == StartResult::Started ? code : 1;
 }
 
-int Init(const GlobalOptions& options, Arguments& args, std::ostream& out, std::ostream& err) {
+Action Init(Arguments& args, std::ostream& out) {
     args.ExpectEnd();
-    Workstation ws(options, err);
-    if (!OpenDatabase(ws, options)) return 1;
-    out << ws.paths.DatabaseFile().string() << '\n';
-    return 0;
+    return [&out](Workstation& ws, TerminalUi&) {
+        out << ws.paths.DatabaseFile().string() << '\n';
+        return 0;
+    };
 }
 
 int Cod(Arguments& args) {
@@ -70,47 +62,93 @@ int Cod(Arguments& args) {
     return 0;
 }
 
-int Options(const GlobalOptions& options, Arguments& args, std::ostream& out, std::ostream& err) {
+Action Options(Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string verb = args.Take("get or set");
+    if (verb != "get" && verb != "set") throw UsageError("options: expected get or set, not " + verb);
     const std::string user = args.TakeOption("--for").value_or(std::string(kCommonUser));
     const std::string name = args.Take("setting name");
-    const auto key = FindOptionKey(name);
-    if (!key) {
-        err << "Неизвестный параметр: " << name << '\n';
-        return 1;
-    }
-    if (verb == "get") {
-        args.ExpectEnd();
-        Workstation ws(options, err);
-        if (!OpenDatabase(ws, options)) return 1;
-        out << ws.tdm.ReadOption(user, name) << '\n';
-        return 0;
-    }
-    if (verb != "set") throw UsageError("options: expected get or set, not " + verb);
-    const std::string value = args.Take("value");
+    const std::optional<std::string> value = verb == "set" ? std::optional(args.Take("value")) : std::nullopt;
     args.ExpectEnd();
-    if (!IsValidOptionValue(*key, value)) {
-        err << "Недопустимое значение параметра " << name << ": \"" << value << "\" ("
-            << (key->format == OptionFormat::Boolean ? "ожидается True или False" : "ожидается целое число") << ")\n";
-        return 1;
+    const auto key = FindOptionKey(name);
+    if (!key) throw Refused("Неизвестный параметр: " + name);
+    if (value && !IsValidOptionValue(*key, *value)) {
+        throw Refused("Недопустимое значение параметра " + name + ": \"" + *value + "\" (" +
+                      (key->format == OptionFormat::Boolean ? "ожидается True или False" : "ожидается целое число") +
+                      ")");
     }
-    Workstation ws(options, err);
-    if (!OpenDatabase(ws, options)) return 1;
-    if (!ws.tdm.SaveOption(user, name, value)) {
-        err << "Не удалось сохранить параметр " << name << '\n';
-        return 1;
+    return [=, &out, &err](Workstation& ws, TerminalUi&) {
+        if (!value) {
+            out << ws.tdm.ReadOption(user, name) << '\n';
+            return 0;
+        }
+        if (!ws.tdm.SaveOption(user, name, *value)) {
+            err << "Не удалось сохранить параметр " << name << '\n';
+            return 1;
+        }
+        return 0;
+    };
+}
+
+// The id of the user with this name, or a message and no value.
+std::optional<int> FindUser(Workstation& ws, const std::string& name, std::ostream& err) {
+    if (const UserRow* row = ws.tdm.Users().FindByName(name)) return row->id;
+    err << kNoSuchUser << name << '\n';
+    return std::nullopt;
+}
+
+Action Users(Arguments& args, std::ostream& out, std::ostream& err) {
+    const std::string verb = args.Take("users command");
+    if (verb == "list") {
+        args.ExpectEnd();
+        return [&out](Workstation& ws, TerminalUi&) {
+            for (const UserRow& row : ws.tdm.Users().Rows()) out << row.id << '\t' << row.userName << '\n';
+            return 0;
+        };
     }
-    return 0;
+    const std::string name = args.Take("user name");
+    const std::string newName = verb == "rename" ? args.Take("new name") : std::string();
+    args.ExpectEnd();
+    if (verb != "add" && verb != "passwd" && verb != "rename" && verb != "delete") {
+        throw UsageError("users: expected list, add, passwd, rename or delete, not " + verb);
+    }
+    return [=, &err](Workstation& ws, TerminalUi& ui) {
+        UserAdministration admin(ws.tdm);
+        const bool ownPassword = verb == "passwd" && name == ws.session.currentUserName;
+        if (!ownPassword && !admin.CanAdd()) {
+            err << kAdministratorOnly << '\n';
+            return 1;
+        }
+        if (verb == "add") {
+            ui.SetDialogName(name);
+            return admin.AddUser() ? 0 : 1;
+        }
+        const auto id = FindUser(ws, name, err);
+        if (!id) return 1;
+        if (verb == "passwd") return (ownPassword ? admin.ChangeOwnPassword() : admin.ChangePassword(*id)) ? 0 : 1;
+        if (verb == "rename") {
+            ui.SetDialogName(newName);
+            return admin.RenameUser(*id) ? 0 : 1;
+        }
+        if (!admin.CanDelete(*id)) {
+            err << kCannotDeleteUser << name << '\n';
+            return 1;
+        }
+        return admin.DeleteUser(*id) ? 0 : 1;
+    };
 }
 
 }  // namespace
 
-int RunCommand(const GlobalOptions& options, Arguments& args, std::istream&, std::ostream& out, std::ostream& err) {
+int RunCommand(const GlobalOptions& options, Arguments& args, std::istream& in, std::ostream& out, std::ostream& err) {
     const std::string command = args.Take("command");
-    if (command == "init") return Init(options, args, out, err);
     if (command == "cod") return Cod(args);
-    if (command == "options") return Options(options, args, out, err);
-    throw UsageError("unknown command: " + command);
+    // Usage is checked before the start-up, so a typing error costs no login.
+    Action action;
+    if (command == "init") action = Init(args, out);
+    else if (command == "options") action = Options(args, out, err);
+    else if (command == "users") action = Users(args, out, err);
+    else throw UsageError("unknown command: " + command);
+    return RunOnWorkstation(options, in, err, action);
 }
 
 }  // namespace vd::cli

@@ -1,11 +1,20 @@
 #include "TerminalUi.h"
 
+#include <istream>
 #include <ostream>
+
+#include "core/Messages.h"
+#include "core/UserAdministration.h"
 
 namespace vd::cli {
 
+TerminalUi::TerminalUi(std::istream& in, std::ostream& err, bool answerYes, std::optional<std::string> loginName,
+                       bool passwordFromInput)
+    : in_(in), err_(err), answerYes_(answerYes), loginName_(std::move(loginName)),
+      passwordFromInput_(passwordFromInput) {}
+
 void TerminalUi::Print(std::string_view text) {
-    // The system's texts break lines with CR LF; a terminal wants LF alone.
+    // The system's texts break lines with CR LF (or a lone CR); a terminal wants LF.
     std::string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
@@ -14,6 +23,13 @@ void TerminalUi::Print(std::string_view text) {
     }
     err_ << line << '\n';
     err_.flush();
+}
+
+std::string TerminalUi::NextLine() {
+    std::string line;
+    if (!std::getline(in_, line)) return {};
+    if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
 }
 
 Answer TerminalUi::ShowMessage(MessageKind, std::string_view, std::string_view text, Buttons buttons) {
@@ -28,11 +44,17 @@ Answer TerminalUi::ShowMessage(MessageKind, std::string_view, std::string_view t
     return Answer::No;
 }
 
-int TerminalUi::ShowDlgLogin(LoginDialogArgs&) { return 0; }
+int TerminalUi::ShowDlgLogin(LoginDialogArgs& args) {
+    // Without --user the dialog counts as closed.
+    if (!loginName_) return 2;
+    args.name = *loginName_;
+    args.password = passwordFromInput_ ? NextLine() : std::string();
+    return 1;
+}
 
-int TerminalUi::ShowDlgComment(CommentDialogArgs&) { return answerYes_ ? 1 : 0; }
+int TerminalUi::ShowDlgComment(CommentDialogArgs&) { return answerYes_ ? 1 : 2; }
 
-int TerminalUi::ShowDlgSimLogin(SimLoginDialogArgs&) { return 0; }
+int TerminalUi::ShowDlgSimLogin(SimLoginDialogArgs&) { return 2; }
 
 int TerminalUi::ShowDlgAbout(const AboutDialogArgs& args) {
     Print(args.description + args.version + args.contacts);
@@ -40,24 +62,24 @@ int TerminalUi::ShowDlgAbout(const AboutDialogArgs& args) {
 }
 
 bool TerminalUi::AskDisconnectOtherInstance() {
-    Print("База данных в настоящее время используется другим экземпляром программы.\r\nОдновременная работа запрещена.");
+    Print(std::string(text::kNetBusyLine1) + "\n" + std::string(text::kNetBusyLine2));
+    Print(answerYes_ ? text::kNetBusyDisconnect : text::kNetBusyExit);
     return answerYes_;
 }
 
-int TerminalUi::ShowSyncReminder(int, int) { return 1; }
+int TerminalUi::ShowSyncReminder(int days, int) {
+    Print(std::string(text::kSyncNotDone) + std::to_string(days) + std::string(text::kSyncDays));
+    return 1;
+}
 
-bool TerminalUi::ShowUserPasswordDialog(UserPasswordDialog&) { return false; }
+bool TerminalUi::ShowUserPasswordDialog(UserPasswordDialog& dialog) {
+    const std::string name = dialog.NameEditable() ? dialogName_ : dialog.Name();
+    const std::string first = NextLine();
+    const std::string second = NextLine();
+    // One attempt: a refused confirmation has printed its reason and counts as cancelled.
+    return dialog.Confirm(name, first, second).outcome == UserPasswordDialog::Outcome::Accepted;
+}
 
-bool TerminalUi::ShowUserRenameDialog(UserRenameDialog&) { return false; }
-
-void TerminalUi::SetHelpLine(std::string_view) {}
-
-void TerminalUi::SetStatusText(std::string_view) {}
-
-void TerminalUi::BeginBusy(std::string_view, bool) {}
-
-void TerminalUi::SetBusyProgress(int) {}
-
-void TerminalUi::EndBusy() {}
+bool TerminalUi::ShowUserRenameDialog(UserRenameDialog& dialog) { return dialog.Confirm(dialogName_); }
 
 }  // namespace vd::cli

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <optional>
 #include <string>
 
 #include "core/UserInterface.h"
@@ -8,10 +9,15 @@
 namespace vd::cli {
 
 // The user interface of vdctl: messages go to stderr exactly as the system words them, and
-// questions are answered from the command line (--yes, otherwise No).
+// questions are answered from the command line (--yes, otherwise No). What a user would type
+// into a dialog comes from the options and from the lines of standard input, in order.
 class TerminalUi : public UserInterface {
 public:
-    TerminalUi(std::ostream& err, bool answerYes) : err_(err), answerYes_(answerYes) {}
+    TerminalUi(std::istream& in, std::ostream& err, bool answerYes, std::optional<std::string> loginName,
+               bool passwordFromInput);
+
+    // What the next administration dialog receives: the name of a user to add, a new name.
+    void SetDialogName(std::string name) { dialogName_ = std::move(name); }
 
     Answer ShowMessage(MessageKind kind, std::string_view caption, std::string_view text, Buttons buttons) override;
     int ShowDlgLogin(LoginDialogArgs& args) override;
@@ -22,18 +28,25 @@ public:
     int ShowSyncReminder(int days, int currentUserId) override;
     bool ShowUserPasswordDialog(UserPasswordDialog& dialog) override;
     bool ShowUserRenameDialog(UserRenameDialog& dialog) override;
-    void SetHelpLine(std::string_view text) override;
-    void SetStatusText(std::string_view text) override;
-    void BeginBusy(std::string_view text, bool withProgress) override;
-    void SetBusyProgress(int position) override;
-    void EndBusy() override;
+    void SetHelpLine(std::string_view) override {}
+    void SetStatusText(std::string_view) override {}
+    void BeginBusy(std::string_view, bool) override {}
+    void SetBusyProgress(int) override {}
+    void EndBusy() override {}
     void ProcessEvents() override {}
+
+    // The next line of standard input without its line end; empty at the end of input.
+    std::string NextLine();
 
 private:
     void Print(std::string_view text);
 
+    std::istream& in_;
     std::ostream& err_;
     bool answerYes_;
+    std::optional<std::string> loginName_;
+    bool passwordFromInput_;
+    std::string dialogName_;
 };
 
 }  // namespace vd::cli

@@ -13,7 +13,14 @@ constexpr const char* kUsage =
     "  init                                   open or create the database of DIR/data\n"
     "  cod encode|decode [--key KEY] IN OUT   encrypt or decrypt a .cod container\n"
     "  options get KEY [--for USER]           print a setting (default user COMMON_USER)\n"
-    "  options set KEY VALUE [--for USER]     store a setting\n";
+    "  options set KEY VALUE [--for USER]     store a setting\n"
+    "  users list                             the users of the workstation\n"
+    "  users add NAME                         password and check as two lines of stdin\n"
+    "  users passwd NAME                      old and new password as two lines of stdin\n"
+    "  users rename NAME NEWNAME\n"
+    "  users delete NAME                      asks; --yes confirms\n"
+    "Every command but cod starts the workstation: --user NAME logs in, --password-stdin\n"
+    "reads the password from the first line of stdin.\n";
 
 }  // namespace
 
@@ -27,6 +34,9 @@ int main(int argc, char** argv) {
     } catch (const vd::cli::UsageError& e) {
         std::cerr << "vdctl: " << e.what() << '\n' << kUsage;
         return 2;
+    } catch (const vd::cli::Refused& e) {
+        std::cerr << e.what() << '\n';
+        return 1;
     } catch (const std::exception& e) {
         std::cerr << "vdctl: " << e.what() << '\n';
         return 1;

@@ -11,6 +11,8 @@
 #include "core/Schema.h"
 #include "core/Session.h"
 #include "core/UserInterface.h"
+#include "core/UsersFile.h"
+#include "support/Files.h"
 #include "support/Text.h"
 
 namespace vd {
@@ -43,7 +45,40 @@ void InsertPhrase(Statement& insert, int type, std::string_view name) {
 TDM::TDM(const Paths& paths, Session& session, Journal& journal, UserInterface& ui, const Clock& clock)
     : paths_(paths), session_(session), journal_(journal), ui_(ui), clock_(clock) {}
 
-TDM::~TDM() = default;
+TDM::~TDM() { SaveCdsToDisc(); }
+
+bool TDM::DataModuleCreate() {
+    session_.stopFlag = true;
+    CloseALL(true);
+    const auto file = paths_.StationFile();
+    try {
+        station_ = ReadStationFile(ReadFileBytes(file));
+        session_.stopFlag = false;
+        return true;
+    } catch (const std::exception& e) {
+        journal_.ReportError("uDataVD.TDM.DataModuleCreate", e.what());
+        ui_.Error(text::kAppTitle, file.string() + std::string(text::kLineBreak) + e.what());
+        return false;
+    }
+}
+
+void TDM::LoadUsers() {
+    try {
+        LoadUsersFile(paths_.UsersFile(), cdsK_);
+    } catch (const std::exception&) {
+        ui_.Inform(text::kAppTitle, text::kUsersLost);
+        cdsK_.CreateEmpty();
+    }
+}
+
+void TDM::SaveCdsToDisc() {
+    if (session_.stopFlag || !cdsK_.IsOpen()) return;
+    try {
+        SaveUsersFile(paths_.UsersFile(), cdsK_);
+    } catch (const std::exception& e) {
+        journal_.ReportError("uDataVD.TDM.SaveCdsToDisc()", e.what());
+    }
+}
 
 Database& TDM::Db() {
     if (!db_) throw DatabaseError("База данных не открыта");

@@ -12,6 +12,7 @@
 #include "core/Paths.h"
 #include "core/Settings.h"
 #include "core/StationFile.h"
+#include "core/UsersTable.h"
 #include "support/DayNumber.h"
 
 namespace vd {
@@ -38,6 +39,18 @@ public:
 
     const StationFile& Station() const { return station_; }
     void SetStation(StationFile station) { station_ = std::move(station); }
+    StationFile& MutableStation() { return station_; }
+
+    // Reads data/i.cod into the station record. StopFlag stays set, and the user is told, when
+    // the file cannot be read completely.
+    bool DataModuleCreate();
+
+    // The users table cdsK and its file.
+    UsersTable& Users() { return cdsK_; }
+    // Loads data/k.cod; a file that cannot be read is announced and replaced by an empty table.
+    void LoadUsers();
+    // Writes the users table back unless StopFlag is set.
+    void SaveCdsToDisc();
 
     // Opens the database, creating and seeding it when missing, and checks that it belongs to
     // this station and version. False (with StopFlag set and the user told) when it cannot be
@@ -78,6 +91,7 @@ private:
     UserInterface& ui_;
     const Clock& clock_;
     StationFile station_;
+    UsersTable cdsK_;
     Settings settings_{*this};
     std::unique_ptr<Database> db_;
     std::unique_ptr<InsertStatements> inserts_;

@@ -44,17 +44,18 @@ public:
     void Write(const Event& event) noexcept override;
 };
 
-class TeeSink : public EventSink {
+// The production journal: the JSON-lines file and the system log.
+class SystemJournalSink : public EventSink {
 public:
-    TeeSink(EventSink& first, EventSink& second) : first_(first), second_(second) {}
+    explicit SystemJournalSink(std::filesystem::path file) : file_(std::move(file)) {}
     void Write(const Event& event) noexcept override {
-        first_.Write(event);
-        second_.Write(event);
+        file_.Write(event);
+        syslog_.Write(event);
     }
 
 private:
-    EventSink& first_;
-    EventSink& second_;
+    JsonLinesSink file_;
+    SyslogSink syslog_;
 };
 
 std::string EventIdText(std::uint32_t id);  // "0x40000103"

@@ -35,6 +35,27 @@ inline constexpr std::string_view kCancel = "Отмена";
 inline constexpr std::string_view kPasswordMask = "*";
 inline constexpr std::string_view kWrongPassword = "Пароль не угадали. Программа будет закрыта";
 
+// User administration
+inline constexpr std::string_view kUserNameRequired = "Имя пользователя обязательно для заполнения!";
+inline constexpr std::string_view kUserExists = "Пользователь с таким именем уже существует!";
+inline constexpr std::string_view kWrongOldPassword = "Необходимо правильно указать старый пароль!";
+inline constexpr std::string_view kPasswordsDiffer = "Пароли не совпадают!";
+inline constexpr std::string_view kAddUserCaption = "Добавить пользователя";
+inline constexpr std::string_view kUserPropertiesCaption = "Свойства пользователя";
+inline constexpr std::string_view kPasswordLabel = "Пароль:";
+inline constexpr std::string_view kCheckLabel = "Проверка:";
+inline constexpr std::string_view kOldPasswordLabel = "Старый пароль:";
+inline constexpr std::string_view kNewPasswordLabel = "Новый пароль:";
+inline constexpr std::string_view kDeleteUserQuestion = "Вы действительно хотите удалить пользователя ";
+inline constexpr std::string_view kPasswordChanged = "Пароль изменен.\rПостарайтесь его нигде не записывать.";
+inline constexpr std::string_view kRenameUserCaption = "Переименование пользователя";
+inline constexpr std::string_view kRenameUserPrompt =
+    "Вы должны ввести фамилию имя и отчество, например: Ведров Ким Алексеевич";
+inline constexpr std::string_view kReservedName = "Администратор";  // all Cyrillic
+inline constexpr std::string_view kReservedNameRefused = "Имя Администратор использовать запрещено";
+inline constexpr std::string_view kUserRenamed = "Имя пользователя изменено";
+inline constexpr std::string_view kErrorOccurred = "произошла ошибка: ";
+
 // Start-up
 inline constexpr std::string_view kAlreadyRunning = "Программа уже работает";
 inline constexpr std::string_view kNetBusyCaption = "Stop";
@@ -57,6 +78,16 @@ inline constexpr std::string_view kSyncToFile = "Синхронизация в �
 inline constexpr std::string_view kSyncCancel = "Отмена";
 // The central office's address for exchange files; a deployment value.
 inline constexpr std::string_view kCentralOfficeMail = "cbd@vardelo.example";
+
+// Windows of FormVD
+inline constexpr std::string_view kAnswerYes = "Да";
+inline constexpr std::string_view kAnswerNo = "Нет";
+inline constexpr std::string_view kAnswerOk = "OK";
+inline constexpr std::string_view kUserNameLabel = "Имя";
+inline constexpr std::string_view kConfirmPasswordHint = "Подтвердить изменение пароля";
+inline constexpr std::string_view kCancelPasswordHint = "Отказаться от изменения пароля";
+inline constexpr std::string_view kRenameCancel = "Cancel";
+inline constexpr std::string_view kBusyWait = "Дождитесь окончания текущей операции!";
 
 // Our own words where the system has none.
 inline constexpr std::string_view kDatabaseKeptWithoutPackages =

@@ -2,6 +2,7 @@
 
 #include <string>
 
+#include "core/RegisterFilter.h"
 #include "support/Guid.h"
 
 namespace vd {
@@ -21,8 +22,8 @@ struct Session {
     const std::string sessionGuid = NewGuidText();
     // The answer of the synchronisation reminder: 0 not shown, 1 cancelled, 2 online, 3 file.
     int syncChoice = 0;
-    // The register filter last applied, in its stored text form.
-    std::string registerFilter;
+    // The register filter last applied; the register re-applies it when shown again.
+    RegisterFilter registerFilter;
 
     bool IsAdministrator() const { return currentUserId == 1; }
 };

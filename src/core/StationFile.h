@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 namespace vd {
 
@@ -15,5 +16,12 @@ struct StationFile {
     bool usersOld = false;
     int ver = 0;
 };
+
+// Decodes a station file (still encrypted, as it lies on disk) and parses it. Throws
+// std::runtime_error with the reason in Russian when the content cannot be read completely.
+StationFile ReadStationFile(std::string stream);
+
+// The encrypted file for a station record, as the central office issues it (demos and tests).
+std::string MakeStationFile(const StationFile& station);
 
 }  // namespace vd

@@ -167,7 +167,9 @@ TEST(LoadAll, ForeignFilesAreRefusedAndLeftUntouched) {
 TEST(LoadAll, MissingDataFolderLeavesNothingHalfCreated) {
     Workstation ws;
     std::filesystem::remove_all(ws.paths.DataDir());
-    EXPECT_FALSE(ws.OpenDatabase());
+    ws.tdm.SetStation(test::TestStation());
+    ws.session.stopFlag = false;
+    EXPECT_FALSE(ws.tdm.LoadAll());
     EXPECT_FALSE(std::filesystem::exists(ws.paths.DatabaseFile()));
     ASSERT_EQ(ws.ui.messages.size(), 2u);
     EXPECT_TRUE(ws.ui.messages[1].text.starts_with(std::string(text::kCannotOpenDatabase)));

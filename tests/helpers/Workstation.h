@@ -1,16 +1,15 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
+#include <memory>
 #include <string>
 
 #include "FakeUi.h"
 #include "FixedClock.h"
 #include "MemorySink.h"
 #include "TempDir.h"
-#include "core/DataModule.h"
-#include "core/Journal.h"
-#include "core/Paths.h"
-#include "core/Session.h"
+#include "core/Workstation.h"
 
 namespace vd::test {
 
@@ -18,25 +17,33 @@ inline constexpr const char* kTestStationKey = "0123456789ABCDEF0123456789ABCDEF
 // 11.12.2026
 inline constexpr DayNumber kToday = 46367;
 
-// A temporary program folder with data/Package.cod, machine-wide places of its own, a scripted
-// user and a fixed date, and the data module over them.
+// The station the fixture starts with.
+StationFile TestStation();
+
+// A temporary program folder with a station file and Package.cod, machine-wide places of its
+// own (lock, journal), a scripted user and a fixed date, and the program's objects over them.
 class Workstation {
 public:
     Workstation();
+    // The next run of the program over the same folders: a new process with its own session.
+    explicit Workstation(std::shared_ptr<TempDir> root);
 
-    const std::filesystem::path& ProgramDir() const { return paths.programDir; }
-    // Opens (creating when missing) the database as the start-up would once the station file
-    // has been read.
+    void WriteStation(const StationFile& station);
+    // Opens (creating when missing) the database as the start-up does once the station file
+    // has been read, without the users and the lock.
     bool OpenDatabase();
+    // The whole start-up, `mainLoop` and the shutdown.
+    StartResult Start(const std::function<void()>& mainLoop = [] {});
 
-    TempDir root;
-    Paths paths;
-    Session session;
+    std::shared_ptr<TempDir> root;
     MemorySink sink;
-    Journal journal{sink, session};
     FakeUi ui;
     FixedClock clock{kToday};
-    TDM tdm{paths, session, journal, ui, clock};
+    vd::Workstation core;
+    const Paths& paths = core.paths;
+    Session& session = core.session;
+    Journal& journal = core.journal;
+    TDM& tdm = core.tdm;
 };
 
 }  // namespace vd::test
