@@ -14,4 +14,12 @@ inline QString ToQString(std::string_view utf8) {
 
 inline std::string ToUtf8(const QString& text) { return text.toUtf8().toStdString(); }
 
+// The system's texts break lines with CR LF or a lone CR; Qt's labels break only on LF.
+inline QString ToDisplayText(std::string_view utf8) {
+    QString text = ToQString(utf8);
+    text.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    text.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return text;
+}
+
 }  // namespace vd::gui

@@ -1,0 +1,76 @@
+#include <QDir>
+#include <QFileInfo>
+#include <QImage>
+#include <QTest>
+
+#include "GuiTest.h"
+#include "core/DatabaseBusyDialog.h"
+#include "core/LoginDialog.h"
+#include "core/Messages.h"
+#include "core/SyncReminderDialog.h"
+#include "core/UserAdministration.h"
+#include "core/UserPasswordDialogWindow.h"
+#include "core/UsersTable.h"
+#include "main/QtUserInterface.h"
+
+namespace text = vd::text;
+
+// Pictures of the start-up dialogs for a person to look at (Cyrillic text, layout), kept in
+// the build folder under screenshots/.
+class ScreenshotTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY(QDir().mkpath(QStringLiteral(VD_SCREENSHOT_DIR))); }
+
+    void syncReminder() {
+        vd::gui::TfDlgWarningSync dialog(6, 1);
+        Keep(dialog, "sync-reminder.png");
+    }
+
+    void login() {
+        vd::LoginDialogArgs args;
+        args.userNames = {std::string(text::kFirstAdministrator), "Петров Пётр Петрович"};
+        args.name = args.userNames.front();
+        args.password = "пароль";
+        args.caption = std::string(text::kAppTitle) + std::string(text::kLoginCaptionSuffix);
+        args.prompt = text::kLoginPrompt;
+        args.nameLabel = text::kLoginNameLabel;
+        args.passwordLabel = text::kLoginPasswordLabel;
+        args.okCaption = text::kOk;
+        args.cancelCaption = text::kCancel;
+        args.maskChar = text::kPasswordMask;
+        vd::gui::LoginDialog dialog(args);
+        Keep(dialog, "login.png");
+    }
+
+    void databaseBusy() {
+        vd::gui::TFormDlgNetExit dialog;
+        Keep(dialog, "database-busy.png");
+    }
+
+    void addUser() {
+        vd::gui::QtUserInterface ui;
+        vd::UsersTable users;
+        users.CreateEmpty();
+        vd::UserPasswordDialog dialog(vd::UserPasswordDialog::Mode::Add, ui, users);
+        vd::gui::TfAddUser window(dialog);
+        Keep(window, "add-user.png");
+    }
+
+private:
+    static void Keep(QWidget& window, const char* fileName) {
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        const QString path = QDir(QStringLiteral(VD_SCREENSHOT_DIR)).filePath(QString::fromLatin1(fileName));
+        QFile::remove(path);
+        QVERIFY(window.grab().save(path));
+        QVERIFY(QFileInfo(path).size() > 0);
+        const QImage image(path);
+        QCOMPARE(image.size(), window.size() * window.devicePixelRatio());
+    }
+};
+
+VD_GUI_TEST(ScreenshotTest);
+
+#include "ScreenshotTest.moc"
