@@ -22,8 +22,6 @@ constexpr std::string_view kNoSuchUser = "Пользователь не найд
 constexpr std::string_view kCannotDeleteUser = "Этого пользователя удалить нельзя: ";
 constexpr std::string_view kLoginNeeded = "Вход не выполнен: укажите --user ИМЯ и пароль первой строкой с --password-stdin";
 
-using Action = std::function<int(Workstation&, TerminalUi&)>;
-
 // Runs `action` between the same start-up and shutdown as FormVD: station file, users, login,
 // database and its lock.
 int RunOnWorkstation(const GlobalOptions& options, std::istream& in, std::ostream& err, const Action& action) {
@@ -147,6 +145,7 @@ int RunCommand(const GlobalOptions& options, Arguments& args, std::istream& in, 
     if (command == "init") action = Init(args, out);
     else if (command == "options") action = Options(args, out, err);
     else if (command == "users") action = Users(args, out, err);
+    else if (command == "doc") action = DocCommand(args, out, err);
     else throw UsageError("unknown command: " + command);
     return RunOnWorkstation(options, in, err, action);
 }

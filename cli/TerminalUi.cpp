@@ -37,6 +37,8 @@ Answer TerminalUi::ShowMessage(MessageKind, std::string_view, std::string_view t
     switch (buttons) {
         case Buttons::Ok: return Answer::Ok;
         case Buttons::OkCancel: return answerYes_ ? Answer::Ok : Answer::Cancel;
+        case Buttons::Yes: return Answer::Yes;
+        case Buttons::YesCancel: return answerYes_ ? Answer::Yes : Answer::Cancel;
         case Buttons::YesNo:
         case Buttons::YesNoCancel: return answerYes_ ? Answer::Yes : Answer::No;
         case Buttons::No: return Answer::No;
@@ -52,13 +54,23 @@ int TerminalUi::ShowDlgLogin(LoginDialogArgs& args) {
     return 1;
 }
 
-int TerminalUi::ShowDlgComment(CommentDialogArgs&) { return answerYes_ ? 1 : 2; }
+int TerminalUi::ShowDlgComment(CommentDialogArgs& args) {
+    // The dialog asks to confirm a change that cannot be undone: --yes confirms.
+    Print(args.prompt);
+    if (comment_) args.comment = *comment_;
+    return answerYes_ ? 1 : 2;
+}
 
 int TerminalUi::ShowDlgSimLogin(SimLoginDialogArgs&) { return 2; }
 
 int TerminalUi::ShowDlgAbout(const AboutDialogArgs& args) {
     Print(args.description + args.version + args.contacts);
     return 1;
+}
+
+bool TerminalUi::ShowBlankConfirmation(const BlankDialogArgs& args) {
+    Print(args.line1 + " " + args.line2);
+    return answerYes_;
 }
 
 bool TerminalUi::AskDisconnectOtherInstance() {

@@ -18,12 +18,15 @@ public:
 
     // What the next administration dialog receives: the name of a user to add, a new name.
     void SetDialogName(std::string name) { dialogName_ = std::move(name); }
+    // The text left in the next comment dialog; without one the document's comment stays.
+    void SetComment(std::optional<std::string> comment) { comment_ = std::move(comment); }
 
     Answer ShowMessage(MessageKind kind, std::string_view caption, std::string_view text, Buttons buttons) override;
     int ShowDlgLogin(LoginDialogArgs& args) override;
     int ShowDlgComment(CommentDialogArgs& args) override;
     int ShowDlgSimLogin(SimLoginDialogArgs& args) override;
     int ShowDlgAbout(const AboutDialogArgs& args) override;
+    bool ShowBlankConfirmation(const BlankDialogArgs& args) override;
     bool AskDisconnectOtherInstance() override;
     int ShowSyncReminder(int days, int currentUserId) override;
     bool ShowUserPasswordDialog(UserPasswordDialog& dialog) override;
@@ -47,6 +50,7 @@ private:
     std::optional<std::string> loginName_;
     bool passwordFromInput_;
     std::string dialogName_;
+    std::optional<std::string> comment_;
 };
 
 }  // namespace vd::cli

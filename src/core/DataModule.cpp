@@ -12,6 +12,7 @@
 #include "core/Session.h"
 #include "core/UserInterface.h"
 #include "core/UsersFile.h"
+#include "register/RegisterQuery.h"
 #include "support/Files.h"
 #include "support/Text.h"
 
@@ -83,6 +84,13 @@ void TDM::SaveCdsToDisc() {
 Database& TDM::Db() {
     if (!db_) throw DatabaseError("База данных не открыта");
     return *db_;
+}
+
+bool TDM::RegisterOpen() const { return register_ && register_->IsOpen(); }
+
+RegisterQuery& TDM::ASQM() {
+    if (!register_) throw DatabaseError("База данных не открыта");
+    return *register_;
 }
 
 InsertStatements& TDM::Inserts() {
@@ -192,6 +200,8 @@ void TDM::OpenForWork() {
         db_->Exec(sql::kResetSearchMarks);
         transaction.Commit();
     }
+    register_ = std::make_unique<RegisterQuery>(*db_);
+    register_->Open();
     SupportInsert();
     referenceMin_ = settings_.ReferenceMin();
     referenceMax_ = settings_.ReferenceMax();
@@ -199,6 +209,7 @@ void TDM::OpenForWork() {
 
 void TDM::CloseALL(bool isClose) {
     if (!isClose) return;
+    register_.reset();
     inserts_.reset();
     db_.reset();
 }
@@ -206,10 +217,15 @@ void TDM::CloseALL(bool isClose) {
 void TDM::SupportInsert() { inserts_ = std::make_unique<InsertStatements>(Db()); }
 
 std::int64_t TDM::GetNewId() {
-    Statement query(Db(), sql::kMaxId);
-    if (!query.Step()) return 1;
-    const auto max = query.ColumnIntValue(0);
-    return max ? *max + 1 : 1;
+    try {
+        Statement query(Db(), sql::kMaxId);
+        if (!query.Step()) return 1;
+        const auto max = query.ColumnIntValue(0);
+        return max ? *max + 1 : 1;
+    } catch (const std::exception& e) {
+        journal_.ReportError("uDataVD.TDM.GetNewId", e.what());
+        return -1;
+    }
 }
 
 std::string TDM::ReadOption(std::string_view userName, std::string_view paramName) {

@@ -13,12 +13,14 @@
 #include "core/Settings.h"
 #include "core/StationFile.h"
 #include "core/UsersTable.h"
+#include "core/WorkingSet.h"
 #include "support/DayNumber.h"
 
 namespace vd {
 
 class Clock;
 class Journal;
+class RegisterQuery;
 class UserInterface;
 struct Session;
 
@@ -33,6 +35,7 @@ public:
 
     const Paths& GetPaths() const { return paths_; }
     Session& GetSession() { return session_; }
+    const Session& GetSession() const { return session_; }
     Journal& GetJournal() { return journal_; }
     UserInterface& Ui() { return ui_; }
     const Clock& GetClock() const { return clock_; }
@@ -64,8 +67,15 @@ public:
     bool IsOpen() const { return db_ != nullptr; }
     Database& Db();
     InsertStatements& Inserts();
+    // The register query ASQM with its goods lines and expertise; exists while the database is
+    // open.
+    bool RegisterOpen() const;
+    RegisterQuery& ASQM();
+    // The document being edited or changed.
+    WorkingSet& Working() { return working_; }
+    const WorkingSet& Working() const { return working_; }
 
-    // max(id) + 1, or 1 for an empty table.
+    // max(id) + 1, or 1 for an empty table; -1 (journalled) when the database cannot say.
     std::int64_t GetNewId();
 
     std::string ReadOption(std::string_view userName, std::string_view paramName) override;
@@ -95,6 +105,8 @@ private:
     Settings settings_{*this};
     std::unique_ptr<Database> db_;
     std::unique_ptr<InsertStatements> inserts_;
+    std::unique_ptr<RegisterQuery> register_;
+    WorkingSet working_;
     std::int64_t referenceMin_ = 0;
     std::int64_t referenceMax_ = 0;
 };

@@ -20,6 +20,10 @@ Database::Database(const std::filesystem::path& file, OpenMode mode) {
     sqlite3_db_config(raw, SQLITE_DBCONFIG_DQS_DDL, 1, nullptr);
     sqlite3_extended_result_codes(raw, 1);
     sqlite3_busy_timeout(raw, 5000);
+    // The register sorts and searches whole tables; reading them through a memory map and a
+    // larger page cache keeps that fast with 100,000 documents.
+    ExecNoThrow("PRAGMA mmap_size = 268435456");
+    ExecNoThrow("PRAGMA cache_size = -65536");
 }
 
 void Database::Exec(std::string_view sql) {

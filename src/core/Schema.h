@@ -33,9 +33,11 @@ inline constexpr std::array<std::string_view, 9> kCreateSchema = {
 };
 
 // Created at every open; they speed up the per-document queries and change no stored value.
-inline constexpr std::array<std::string_view, 2> kSupportIndexes = {
+inline constexpr std::array<std::string_view, 3> kSupportIndexes = {
     "CREATE INDEX IF NOT EXISTS dcodIdM ON dcod(idM);",
     "CREATE INDEX IF NOT EXISTS expertiseIdM ON expertise(idM);",
+    // The register's default order read from the index alone.
+    "CREATE INDEX IF NOT EXISTS mcodLastDateId ON mcod(LastDate DESC, id);",
 };
 
 inline constexpr std::string_view kInsertPhrase = "INSERT INTO Phrase (stype,name) VALUES (:stype,:name);";

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 
 #include "core/RegisterFilter.h"
@@ -24,6 +25,19 @@ struct Session {
     int syncChoice = 0;
     // The register filter last applied; the register re-applies it when shown again.
     RegisterFilter registerFilter;
+
+    // The editor: which preparation filled the working set (0 none, 1 new, 2 edit, 3 template,
+    // 4 duplicate, 6 issue instead, 7 replacement project), the document opened in mode 2, and
+    // whether a duplicate is being prepared.
+    int editMode = 0;
+    std::int64_t editedDocumentId = 0;
+    bool duplicatePending = false;
+    // The print window shows a document that may not be edited.
+    bool readOnlyView = false;
+
+    // Numbering: the next free document number of the range (0 none) and the proposed blank.
+    std::int64_t nextDocumentNo = 0;
+    std::int64_t nextBlankNo = 0;
 
     bool IsAdministrator() const { return currentUserId == 1; }
 };

@@ -7,6 +7,7 @@
 #include "core/Messages.h"
 #include "core/Session.h"
 #include "core/UserInterface.h"
+#include "register/RegisterQuery.h"
 
 namespace vd {
 namespace {
@@ -90,6 +91,9 @@ void Startup::ApplyFirstRegisterFilter() {
     // Other users always work on their own documents; the administrator starts with all.
     session.registerFilter = session.IsAdministrator() ? RegisterFilter{}
                                                        : RegisterFilter::OwnIssuedAndProjects(session.currentUserName);
+    RegisterQuery& query = tdm_.ASQM();
+    query.SetFilter(session.registerFilter);
+    query.Open();
 }
 
 void Startup::RemindOfSynchronisation() {

@@ -10,7 +10,7 @@ class UserPasswordDialog;
 class UserRenameDialog;
 
 enum class MessageKind { Information, Warning, Error, Confirmation };
-enum class Buttons { Ok, OkCancel, YesNo, YesNoCancel, No };
+enum class Buttons { Ok, OkCancel, Yes, YesNo, YesCancel, YesNoCancel, No };
 enum class Answer { Ok, Cancel, Yes, No };
 
 // The login dialog's arguments; `name` and `password` are preset and read back.
@@ -54,6 +54,15 @@ struct SimLoginDialogArgs {
     std::string projectLabel;
 };
 
+// The confirmation of the blank form before a document is issued.
+struct BlankDialogArgs {
+    std::string caption;
+    std::string line1;
+    std::string line2;
+    std::string yesCaption;
+    std::string noCaption;
+};
+
 struct AboutDialogArgs {
     std::string caption;
     std::string description;
@@ -76,6 +85,9 @@ public:
     virtual int ShowDlgComment(CommentDialogArgs& args) = 0;
     virtual int ShowDlgSimLogin(SimLoginDialogArgs& args) = 0;
     virtual int ShowDlgAbout(const AboutDialogArgs& args) = 0;
+
+    // True when the user confirms the blank form lying in the printer.
+    virtual bool ShowBlankConfirmation(const BlankDialogArgs& args) = 0;
 
     // The database-busy dialog: true for "Отключить другой экземпляр и выйти из программы.".
     virtual bool AskDisconnectOtherInstance() = 0;

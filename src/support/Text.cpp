@@ -36,4 +36,31 @@ std::string_view TrimBlanks(std::string_view text) {
     return text;
 }
 
+std::string LowerCase(std::string_view utf8) {
+    // U+0400–U+042F are the two-byte sequences D0 80 … D0 AF; their small letters lie 0x20
+    // (А–Я) or 0x50 (Ѐ–Џ) code points higher, still two bytes.
+    std::string out;
+    out.reserve(utf8.size());
+    for (std::size_t i = 0; i < utf8.size(); ++i) {
+        const auto c = static_cast<unsigned char>(utf8[i]);
+        if (c >= 'A' && c <= 'Z') {
+            out += static_cast<char>(c + ('a' - 'A'));
+            continue;
+        }
+        if (c == 0xD0 && i + 1 < utf8.size()) {
+            const auto next = static_cast<unsigned char>(utf8[i + 1]);
+            if (next >= 0x80 && next <= 0xAF) {
+                const unsigned capital = 0x400u + (next - 0x80u);
+                const unsigned small = capital < 0x410u ? capital + 0x50u : capital + 0x20u;
+                out += static_cast<char>(0xC0u | (small >> 6));
+                out += static_cast<char>(0x80u | (small & 0x3Fu));
+                ++i;
+                continue;
+            }
+        }
+        out += static_cast<char>(c);
+    }
+    return out;
+}
+
 }  // namespace vd

@@ -20,4 +20,9 @@ std::optional<std::int64_t> ParseInteger(std::string_view text);
 
 std::string_view TrimBlanks(std::string_view text);
 
+// Lower case for matching what a user types: ASCII A–Z and the Cyrillic capitals U+0400–U+042F
+// (Ё and the other letters of U+0400–U+040F included); every other byte is kept as it is, so
+// malformed UTF-8 passes through unchanged.
+std::string LowerCase(std::string_view utf8);
+
 }  // namespace vd

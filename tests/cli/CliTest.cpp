@@ -99,6 +99,73 @@ TEST_F(Vdctl, OptionsAreCheckedBeforeTheyAreStored) {
     EXPECT_EQ(RunAs(kAdmin, "", {"options", "get", "NetGuid"}).out.size(), 39u);
 }
 
+// The life of conclusions driven from the command line, as an administrator scripts it.
+TEST_F(Vdctl, DocumentsGoThroughTheirLifeFromTheCommandLine) {
+    ASSERT_EQ(Run({"init"}).exitCode, 0);
+    ASSERT_EQ(RunAs(kAdmin, "", {"options", "set", "ReferenceMin", "1"}).exitCode, 0);
+    ASSERT_EQ(RunAs(kAdmin, "", {"options", "set", "ReferenceMax", "100"}).exitCode, 0);
+    const auto file = root.Path() / "doc.json";
+    WriteFileAtomically(file, R"({"declarant": "ООО \"Лес\"", "address": "Вологда", "declaratorFio": "Петров",
+        "fio10": "Иванов", "paperNo": 123, "declarationDate": "10.12.2026", "date10": "10.12.2026",
+        "goods": [{"num": "1", "description": "Доски\nобрезные", "packageCount": "10", "packageType": "ящик",
+                   "quantity": "5 м3", "documents": "Инв 1"}],
+        "expertise": [{"date": "01.12.2026", "number": "Э-1"}]})");
+
+    const auto created = RunAs(kAdmin, "", {"doc", "new", file.string()});
+    ASSERT_EQ(created.exitCode, 0) << created.err;
+    EXPECT_EQ(created.out, "6007000001\n");
+
+    const auto shown = RunAs(kAdmin, "", {"doc", "show", "6007000001"});
+    ASSERT_EQ(shown.exitCode, 0) << shown.err;
+    EXPECT_NE(shown.out.find("\"description\": \"Доски\\r\\nобрезные\""), std::string::npos) << shown.out;
+    EXPECT_NE(shown.out.find("\"status\": 6"), std::string::npos);
+
+    // Issuing asks twice; without --yes nothing changes.
+    EXPECT_EQ(RunAs(kAdmin, "", {"doc", "issue", "6007000001"}).exitCode, 1);
+    EXPECT_EQ(RunAs(kAdmin, "", {"--yes", "doc", "issue", "6007000001"}).exitCode, 0);
+    const auto duplicate = RunAs(kAdmin, "", {"--yes", "doc", "duplicate", "6007000001", "--comment", "утерян"});
+    ASSERT_EQ(duplicate.exitCode, 0) << duplicate.err;
+    EXPECT_EQ(duplicate.out, "6007000002\n");
+    const auto list = RunAs(kAdmin, "", {"doc", "list"});
+    EXPECT_NE(list.out.find("\"goDuplicate\":\"6007000002\""), std::string::npos) << list.out;
+    EXPECT_NE(list.out.find("\"goTrue\":\"6007000001\""), std::string::npos);
+
+    EXPECT_EQ(RunAs(kAdmin, "", {"--yes", "doc", "cancel", "6007000001", "--comment", "ошибка"}).exitCode, 0);
+    const auto replacement = RunAs(kAdmin, "", {"doc", "replace", "6007000001"});
+    ASSERT_EQ(replacement.exitCode, 0) << replacement.err;
+    EXPECT_EQ(replacement.out, "6007000003\n");
+    EXPECT_EQ(RunAs(kAdmin, "", {"--yes", "doc", "instead", "6007000003"}).exitCode, 0);
+    EXPECT_NE(RunAs(kAdmin, "", {"doc", "show", "6007000001"}).out.find("\"goInstead\": \"6007000003\""),
+              std::string::npos);
+
+    const auto deleted = RunAs(kAdmin, "", {"--yes", "doc", "delete", "6007000003"});
+    EXPECT_EQ(deleted.exitCode, 1);  // issued instead: no longer a project
+    EXPECT_EQ(deleted.err, "Действие невозможно для заключения 6007000003\n");
+    EXPECT_EQ(RunAs(kAdmin, "", {"doc", "show", "6009999999"}).err, "Заключение не найдено: 6009999999\n");
+}
+
+TEST_F(Vdctl, BadDocumentInputChangesNothing) {
+    ASSERT_EQ(Run({"init"}).exitCode, 0);
+    ASSERT_EQ(RunAs(kAdmin, "", {"options", "set", "ReferenceMax", "100"}).exitCode, 0);
+    ASSERT_EQ(RunAs(kAdmin, "", {"options", "set", "ReferenceMin", "1"}).exitCode, 0);
+    struct Case {
+        const char* json;
+        const char* message;
+    };
+    for (const auto& c : {Case{R"({"declarant": "А", "address": "Б", "paperNo": "12а"})", "Значение должно быть числом"},
+                          Case{R"({"declarant": "А", "address": "Б", "paperNo": 5, "expertise": [{"number": "Э"}]})",
+                               "Сохранить невозможно: У экспертизы не указана дата"},
+                          Case{R"({"declarationDate": "31.02.2026"})", "\"declarationDate\": ожидается дата"},
+                          Case{R"({"address": "Б", "paperNo": 5})", "Поле1. Заявитель инкогнито оставаться не может."}}) {
+        const auto file = root.Path() / "bad.json";
+        WriteFileAtomically(file, c.json);
+        const auto result = RunAs(kAdmin, "", {"doc", "new", file.string()});
+        EXPECT_EQ(result.exitCode, 1) << c.json;
+        EXPECT_NE(result.err.find(c.message), std::string::npos) << result.err;
+    }
+    EXPECT_EQ(RunAs(kAdmin, "", {"doc", "list"}).out, "");
+}
+
 TEST_F(Vdctl, CodRoundTripUsesTheBuiltInOrTheGivenKey) {
     const auto plain = root.Path() / "plain.xml";
     WriteFileAtomically(plain, "<station>Станция</station>");

@@ -30,6 +30,13 @@ public:
     };
     std::deque<LoginInput> logins;
     std::deque<bool> disconnectAnswers;
+    std::deque<bool> blankAnswers;
+    // The comment dialog: result and the text the user leaves in it; confirmed, text kept when empty.
+    struct CommentInput {
+        int result;
+        std::string comment;
+    };
+    std::deque<CommentInput> comments;
     std::deque<int> reminderAnswers;
     // The administration dialogs are driven by functions that play the user's part.
     std::deque<std::function<bool(UserPasswordDialog&)>> passwordDialogs;
@@ -38,6 +45,8 @@ public:
     std::vector<Message> messages;
     std::vector<LoginDialogArgs> loginCalls;
     std::vector<std::pair<int, int>> reminderCalls;  // days, user id
+    std::vector<BlankDialogArgs> blankCalls;
+    std::vector<CommentDialogArgs> commentCalls;
     int disconnectCalls = 0;
     std::vector<std::string> helpLines;
     std::vector<std::string> statusTexts;
@@ -45,6 +54,7 @@ public:
     Answer ShowMessage(MessageKind kind, std::string_view caption, std::string_view text, Buttons buttons) override {
         messages.push_back({kind, std::string(caption), std::string(text), buttons});
         if (buttons == Buttons::Ok) return Answer::Ok;
+        if (buttons == Buttons::Yes) return Answer::Yes;
         if (buttons == Buttons::No) return Answer::No;
         return Pop(answers, Answer::Yes);
     }
@@ -56,10 +66,20 @@ public:
         args.password = input.password;
         return input.result;
     }
-    int ShowDlgComment(CommentDialogArgs&) override { return 1; }
+    int ShowDlgComment(CommentDialogArgs& args) override {
+        commentCalls.push_back(args);
+        if (comments.empty()) return 1;
+        const CommentInput input = Pop(comments, CommentInput{1, {}});
+        args.comment = input.comment;
+        return input.result;
+    }
     int ShowDlgSimLogin(SimLoginDialogArgs&) override { return 0; }
     int ShowDlgAbout(const AboutDialogArgs&) override { return 1; }
 
+    bool ShowBlankConfirmation(const BlankDialogArgs& args) override {
+        blankCalls.push_back(args);
+        return Pop(blankAnswers, true);
+    }
     bool AskDisconnectOtherInstance() override {
         ++disconnectCalls;
         return Pop(disconnectAnswers, false);

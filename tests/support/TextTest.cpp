@@ -44,3 +44,27 @@ TEST(JsonQuote, EscapesWhatJsonNeeds) {
 
 }  // namespace
 }  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST(LowerCase, LowersLatinAndCyrillicCapitalsOnly) {
+    struct Case {
+        const char* text;
+        const char* lower;
+    };
+    for (const auto& c : {Case{"ООО \"Ромашка\"", "ооо \"ромашка\""}, Case{"АБВГДЕЖЗИЙКЛМНОПРСТУФХЦЧШЩЪЫЬЭЮЯ",
+                                                                        "абвгдежзийклмнопрстуфхцчшщъыьэюя"},
+                          Case{"ЁЖИК Ёлка", "ёжик ёлка"}, Case{"ЀЂЃЄЅІЇЈЉЊЋЌЍЎЏ", "ѐђѓєѕіїјљњћќѝўџ"},
+                          Case{"ACME Ltd. №5", "acme ltd. №5"}, Case{"уже строчные", "уже строчные"},
+                          Case{"ѠѢ ÀÉ", "ѠѢ ÀÉ"},  // beyond the ranges the search needs
+                          Case{"", ""}}) {
+        EXPECT_EQ(LowerCase(c.text), c.lower) << c.text;
+    }
+    // A lone lead byte or a cut sequence is kept byte for byte.
+    EXPECT_EQ(LowerCase("A\xD0"), "a\xD0");
+    EXPECT_EQ(LowerCase("\xD0Z"), "\xD0z");
+}
+
+}  // namespace
+}  // namespace vd
