@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "DocumentFixture.h"
+#include "register/RegisterCells.h"
 #include "register/RegisterCommands.h"
 #include "register/RegisterQuery.h"
 
@@ -141,6 +142,41 @@ TEST_F(Register, RestoringLeavesASearchResult) {
     EXPECT_EQ(query.Sql(), "select * from mcod order by LastDate desc");
     EXPECT_EQ(query.RowCount(), 2);
     EXPECT_EQ(Value("select count(*) from mcod where pFilter = 'TRUE'"), "2");
+}
+
+}  // namespace
+}  // namespace vd
+
+namespace vd {
+namespace {
+
+TEST(RegisterCells, ShowBlanksDatesAndTextsOnOneLine) {
+    RegisterRow row;
+    row.record.referenceNo = "6007000123";
+    row.record.paperNo = 123;
+    row.record.dateIssued = 40242;
+    row.record.modifiedDate = 0;
+    row.record.declarant = "ООО \"Лес\"\r\nфилиал\rВологда\nСевер";
+    row.record.numNum = 123;
+    struct Case {
+        const char* field;
+        const char* text;
+        CellAlignment alignment;
+    };
+    for (const auto& c : {Case{"ReferenceNo", "6007000123", CellAlignment::Centre},
+                          Case{"PaperNo", "0000123", CellAlignment::Centre},
+                          Case{"DateIssued", "05.03.2010", CellAlignment::Centre},
+                          Case{"modifiedDate", "", CellAlignment::Centre},
+                          Case{"declarant", "ООО \"Лес\"  филиал Вологда Север", CellAlignment::Left},
+                          Case{"NumNum", "123", CellAlignment::Right}}) {
+        const CellText cell = RegisterCell(row, c.field);
+        EXPECT_EQ(cell.text, c.text) << c.field;
+        EXPECT_EQ(cell.alignment, c.alignment) << c.field;
+    }
+    EXPECT_EQ(GoodsCell(GoodsLine{"1", "Доски\r\nобрезные", "", "", "", ""}, "descriptionGoods").text,
+              "Доски  обрезные");
+    EXPECT_EQ(kRegisterColumns.front().title, "№ заключения");
+    EXPECT_EQ(kRegisterColumns.back().field, "LastDate");
 }
 
 }  // namespace
