@@ -61,8 +61,9 @@ int Cod(Arguments& args) {
 }
 
 Action Options(Arguments& args, std::ostream& out, std::ostream& err) {
-    const std::string verb = args.Take("get or set");
-    if (verb != "get" && verb != "set") throw UsageError("options: expected get or set, not " + verb);
+    const std::string verb = args.Take("get, set or range");
+    if (verb == "range") return OptionsRangeCommand(args, out, err);
+    if (verb != "get" && verb != "set") throw UsageError("options: expected get, set or range, not " + verb);
     const std::string user = args.TakeOption("--for").value_or(std::string(kCommonUser));
     const std::string name = args.Take("setting name");
     const std::optional<std::string> value = verb == "set" ? std::optional(args.Take("value")) : std::nullopt;
@@ -146,6 +147,10 @@ int RunCommand(const GlobalOptions& options, Arguments& args, std::istream& in, 
     else if (command == "options") action = Options(args, out, err);
     else if (command == "users") action = Users(args, out, err);
     else if (command == "doc") action = DocCommand(args, out, err);
+    else if (command == "search") action = SearchCommand(args, out, err);
+    else if (command == "print") action = PrintCommand(args, out, err);
+    else if (command == "packet" || command == "sync" || command == "sync-file" || command == "restore-file")
+        action = ExchangeCommand(command, args, out, err);
     else throw UsageError("unknown command: " + command);
     return RunOnWorkstation(options, in, err, action);
 }

@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <iosfwd>
+#include <string>
 
 #include "Arguments.h"
 
@@ -17,8 +18,18 @@ class TerminalUi;
 // is the exit status.
 using Action = std::function<int(Workstation&, TerminalUi&)>;
 
+// Each command family lives in a file of its own; these parse their arguments (UsageError on
+// wrong usage) and return what runs once the workstation has started.
 // "doc ...": the document commands.
 Action DocCommand(Arguments& args, std::ostream& out, std::ostream& err);
+// "search ...": the register's search.
+Action SearchCommand(Arguments& args, std::ostream& out, std::ostream& err);
+// "options range MIN MAX": the number range with its check.
+Action OptionsRangeCommand(Arguments& args, std::ostream& out, std::ostream& err);
+// "packet", "sync", "sync-file", "restore-file": the exchange with the central database.
+Action ExchangeCommand(const std::string& command, Arguments& args, std::ostream& out, std::ostream& err);
+// "print REF ...": a conclusion on paper or in a PDF file.
+Action PrintCommand(Arguments& args, std::ostream& out, std::ostream& err);
 
 // Runs one vdctl command; returns the exit status (0 done, 1 refused or failed).
 int RunCommand(const GlobalOptions& options, Arguments& args, std::istream& in, std::ostream& out,

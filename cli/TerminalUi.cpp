@@ -1,5 +1,6 @@
 #include "TerminalUi.h"
 
+#include <filesystem>
 #include <istream>
 #include <ostream>
 
@@ -90,6 +91,19 @@ bool TerminalUi::ShowUserPasswordDialog(UserPasswordDialog& dialog) {
     const std::string second = NextLine();
     // One attempt: a refused confirmation has printed its reason and counts as cancelled.
     return dialog.Confirm(name, first, second).outcome == UserPasswordDialog::Outcome::Accepted;
+}
+
+std::optional<std::string> TerminalUi::ChooseFolder(std::string_view, std::string_view) { return chosenPath_; }
+
+std::optional<std::string> TerminalUi::ChooseOpenFile(std::string_view, std::string_view, std::string_view) {
+    return chosenPath_;
+}
+
+std::optional<std::string> TerminalUi::ChooseSaveFile(std::string_view, std::string_view folder,
+                                                      std::string_view suggestedName, std::string_view) {
+    // Without a path of its own, vdctl takes the name the program proposes.
+    if (chosenPath_) return chosenPath_;
+    return (std::filesystem::path(folder) / suggestedName).string();
 }
 
 bool TerminalUi::ShowUserRenameDialog(UserRenameDialog& dialog) { return dialog.Confirm(dialogName_); }

@@ -31,6 +31,13 @@ public:
     int ShowSyncReminder(int days, int currentUserId) override;
     bool ShowUserPasswordDialog(UserPasswordDialog& dialog) override;
     bool ShowUserRenameDialog(UserRenameDialog& dialog) override;
+    // The file or folder a command names stands for the user's choice in a chooser.
+    void SetChosenPath(std::optional<std::string> path) { chosenPath_ = std::move(path); }
+    std::optional<std::string> ChooseFolder(std::string_view title, std::string_view start) override;
+    std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view folder,
+                                              std::string_view filter) override;
+    std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view folder,
+                                              std::string_view suggestedName, std::string_view filter) override;
     void SetHelpLine(std::string_view) override {}
     void SetStatusText(std::string_view) override {}
     void BeginBusy(std::string_view, bool) override {}
@@ -51,6 +58,7 @@ private:
     bool passwordFromInput_;
     std::string dialogName_;
     std::optional<std::string> comment_;
+    std::optional<std::string> chosenPath_;
 };
 
 }  // namespace vd::cli

@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
+#include <QFileDialog>
 
 #include <utility>
 
@@ -103,6 +105,39 @@ bool QtUserInterface::ShowUserRenameDialog(UserRenameDialog& dialog) {
     const bool accepted = window.exec() == QDialog::Accepted;
     window.RethrowIfFailed();
     return accepted;
+}
+
+namespace {
+
+// "Файлы обновления | VD_*_update.zip.cod" in the form Qt's file dialog reads.
+QString FileDialogFilter(std::string_view filter) {
+    const QString text = ToQString(filter);
+    const qsizetype bar = text.indexOf(QChar(u'|'));
+    if (bar < 0) return text;
+    return text.left(bar).trimmed() + " (" + text.mid(bar + 1).trimmed() + ")";
+}
+
+std::optional<std::string> Chosen(const QString& path) {
+    if (path.isEmpty()) return std::nullopt;
+    return ToUtf8(QDir::toNativeSeparators(path));
+}
+
+}  // namespace
+
+std::optional<std::string> QtUserInterface::ChooseFolder(std::string_view title, std::string_view start) {
+    return Chosen(QFileDialog::getExistingDirectory(DialogParent(), ToQString(title), ToQString(start)));
+}
+
+std::optional<std::string> QtUserInterface::ChooseOpenFile(std::string_view title, std::string_view folder,
+                                                           std::string_view filter) {
+    return Chosen(QFileDialog::getOpenFileName(DialogParent(), ToQString(title), ToQString(folder),
+                                               FileDialogFilter(filter)));
+}
+
+std::optional<std::string> QtUserInterface::ChooseSaveFile(std::string_view title, std::string_view folder,
+                                                           std::string_view suggestedName, std::string_view filter) {
+    const QString start = QDir(ToQString(folder)).filePath(ToQString(suggestedName));
+    return Chosen(QFileDialog::getSaveFileName(DialogParent(), ToQString(title), start, FileDialogFilter(filter)));
 }
 
 void QtUserInterface::SetHelpLine(std::string_view text) {

@@ -37,6 +37,11 @@ public:
     int ShowSyncReminder(int days, int currentUserId) override;
     bool ShowUserPasswordDialog(UserPasswordDialog& dialog) override;
     bool ShowUserRenameDialog(UserRenameDialog& dialog) override;
+    std::optional<std::string> ChooseFolder(std::string_view title, std::string_view start) override;
+    std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view folder,
+                                              std::string_view filter) override;
+    std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view folder,
+                                              std::string_view suggestedName, std::string_view filter) override;
     void SetHelpLine(std::string_view text) override;
     void SetStatusText(std::string_view text) override;
     void BeginBusy(std::string_view text, bool withProgress) override;

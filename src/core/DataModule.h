@@ -10,6 +10,7 @@
 #include "core/InsertStatements.h"
 #include "core/OptionStore.h"
 #include "core/Paths.h"
+#include "core/SearchOptions.h"
 #include "core/Settings.h"
 #include "core/StationFile.h"
 #include "core/UsersTable.h"
@@ -71,6 +72,9 @@ public:
     // open.
     bool RegisterOpen() const;
     RegisterQuery& ASQM();
+    // The conditions of the last search, in the order the search wrote them.
+    SearchOptions& SearchConditionRows() { return cdsSearchOptions_; }
+    const SearchOptions& SearchConditionRows() const { return cdsSearchOptions_; }
     // The document being edited or changed.
     WorkingSet& Working() { return working_; }
     const WorkingSet& Working() const { return working_; }
@@ -107,6 +111,7 @@ private:
     std::unique_ptr<InsertStatements> inserts_;
     std::unique_ptr<RegisterQuery> register_;
     WorkingSet working_;
+    SearchOptions cdsSearchOptions_;
     std::int64_t referenceMin_ = 0;
     std::int64_t referenceMax_ = 0;
 };

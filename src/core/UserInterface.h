@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -97,6 +98,14 @@ public:
     // The user administration's dialogs; they run until the dialog object accepts or cancels.
     virtual bool ShowUserPasswordDialog(UserPasswordDialog& dialog) = 0;
     virtual bool ShowUserRenameDialog(UserRenameDialog& dialog) = 0;
+
+    // File and folder choosers; no value when the user closes them without a choice. `filter`
+    // is a list like "Файлы обновления | VD_*_update.zip.cod" (a caption and patterns).
+    virtual std::optional<std::string> ChooseFolder(std::string_view title, std::string_view start) = 0;
+    virtual std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view folder,
+                                                      std::string_view filter) = 0;
+    virtual std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view folder,
+                                                      std::string_view suggestedName, std::string_view filter) = 0;
 
     virtual void SetHelpLine(std::string_view text) = 0;
     virtual void SetStatusText(std::string_view text) = 0;

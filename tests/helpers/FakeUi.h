@@ -2,6 +2,7 @@
 
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -31,6 +32,8 @@ public:
     std::deque<LoginInput> logins;
     std::deque<bool> disconnectAnswers;
     std::deque<bool> blankAnswers;
+    // What the file and folder choosers return, in order; nothing chosen when empty.
+    std::deque<std::optional<std::string>> chosenPaths;
     // The comment dialog: result and the text the user leaves in it; confirmed, text kept when empty.
     struct CommentInput {
         int result;
@@ -49,6 +52,7 @@ public:
     std::vector<CommentDialogArgs> commentCalls;
     int disconnectCalls = 0;
     std::vector<std::string> helpLines;
+    std::vector<std::string> chooserTitles;
     std::vector<std::string> statusTexts;
 
     Answer ShowMessage(MessageKind kind, std::string_view caption, std::string_view text, Buttons buttons) override {
@@ -95,6 +99,20 @@ public:
     bool ShowUserRenameDialog(UserRenameDialog& dialog) override {
         auto play = Pop(renameDialogs, std::function<bool(UserRenameDialog&)>{});
         return play ? play(dialog) : false;
+    }
+
+    std::optional<std::string> ChooseFolder(std::string_view title, std::string_view) override {
+        chooserTitles.emplace_back(title);
+        return Pop(chosenPaths, std::optional<std::string>{});
+    }
+    std::optional<std::string> ChooseOpenFile(std::string_view title, std::string_view, std::string_view) override {
+        chooserTitles.emplace_back(title);
+        return Pop(chosenPaths, std::optional<std::string>{});
+    }
+    std::optional<std::string> ChooseSaveFile(std::string_view title, std::string_view, std::string_view,
+                                              std::string_view) override {
+        chooserTitles.emplace_back(title);
+        return Pop(chosenPaths, std::optional<std::string>{});
     }
 
     void SetHelpLine(std::string_view text) override { helpLines.emplace_back(text); }
