@@ -144,4 +144,11 @@ std::string Statement::ColumnBlobText(int column) const {
     return Utf16LeToUtf8(std::string_view(data, static_cast<std::size_t>(size)));
 }
 
+std::string_view Statement::ColumnBytes(int column) const {
+    const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_.get(), column));
+    const int size = sqlite3_column_bytes(stmt_.get(), column);
+    if (!data || size <= 0) return {};
+    return std::string_view(data, static_cast<std::size_t>(size));
+}
+
 }  // namespace vd

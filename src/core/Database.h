@@ -80,6 +80,9 @@ public:
     // A BLOB text column decoded from UTF-16LE; any other value (a TEXT written by another tool,
     // a number) is taken as its text.
     std::string ColumnBlobText(int column) const;
+    // The stored bytes of a BLOB or TEXT value, without conversion; valid until the next step,
+    // reset or column read of the same statement. Loops over many rows read texts this way.
+    std::string_view ColumnBytes(int column) const;
 
     const std::string& Sql() const { return sql_; }
 

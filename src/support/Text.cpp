@@ -63,4 +63,18 @@ std::string LowerCase(std::string_view utf8) {
     return out;
 }
 
+char16_t LowerCaseUnit(char16_t unit) {
+    if (unit >= u'A' && unit <= u'Z') return static_cast<char16_t>(unit + (u'a' - u'A'));
+    if (unit >= 0x410 && unit <= 0x42F) return static_cast<char16_t>(unit + 0x20);
+    if (unit >= 0x400 && unit <= 0x40F) return static_cast<char16_t>(unit + 0x50);
+    return unit;
+}
+
+std::string ZeroPadded(std::int64_t value, std::size_t digits) {
+    std::string text = std::to_string(value);
+    const std::size_t sign = value < 0 ? 1 : 0;
+    if (text.size() - sign < digits) text.insert(sign, digits - (text.size() - sign), '0');
+    return text;
+}
+
 }  // namespace vd

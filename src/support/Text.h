@@ -25,4 +25,12 @@ std::string_view TrimBlanks(std::string_view text);
 // malformed UTF-8 passes through unchanged.
 std::string LowerCase(std::string_view utf8);
 
+// The same lower case for one UTF-16 code unit, so stored UTF-16 texts are compared without
+// converting them to UTF-8 first.
+char16_t LowerCaseUnit(char16_t unit);
+
+// Right-aligned with "0" to at least n digits and never cut, unlike ExactDigits (a range maximum
+// of seven digits is shown whole).
+std::string ZeroPadded(std::int64_t value, std::size_t digits);
+
 }  // namespace vd

@@ -1,5 +1,6 @@
 #include "DocumentFixture.h"
 
+#include "StoredRows.h"
 #include "core/PasswordHash.h"
 #include "documents/Loaders.h"
 #include "register/RegisterQuery.h"
@@ -72,31 +73,10 @@ void DocumentFixture::Select(const std::string& referenceNo) {
     ASSERT_TRUE(ws.tdm.ASQM().LocateReference(referenceNo)) << referenceNo;
 }
 
-std::vector<std::vector<std::string>> DocumentFixture::Rows(const std::string& sql) {
-    Statement query(ws.tdm.Db(), sql);
-    std::vector<std::vector<std::string>> rows;
-    while (query.Step()) {
-        std::vector<std::string> row;
-        for (int i = 0; i < query.ColumnCount(); ++i) row.push_back(query.ColumnBlobText(i));
-        rows.push_back(row);
-    }
-    return rows;
-}
+std::vector<std::vector<std::string>> DocumentFixture::Rows(const std::string& sql) { return QueryRows(ws.tdm.Db(), sql); }
 
-std::string DocumentFixture::Value(const std::string& sql) {
-    const auto rows = Rows(sql);
-    return rows.empty() || rows[0].empty() ? "<none>" : rows[0][0];
-}
+std::string DocumentFixture::Value(const std::string& sql) { return QueryValue(ws.tdm.Db(), sql); }
 
-std::string DocumentFixture::Snapshot() {
-    std::string all;
-    for (const char* table : {"mcod", "dcod", "expertise"}) {
-        for (const auto& row : Rows(std::string("select * from ") + table + " order by rowid")) {
-            for (const auto& value : row) all += value + "|";
-            all += "\n";
-        }
-    }
-    return all;
-}
+std::string DocumentFixture::Snapshot() { return DocumentsSnapshot(ws.tdm.Db()); }
 
 }  // namespace vd::test
