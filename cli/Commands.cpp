@@ -17,7 +17,6 @@ namespace vd::cli {
 namespace {
 
 // vdctl's own words, for refusals the windows make by disabling a command.
-constexpr std::string_view kAdministratorOnly = "Команда доступна только администратору";
 constexpr std::string_view kNoSuchUser = "Пользователь не найден: ";
 constexpr std::string_view kCannotDeleteUser = "Этого пользователя удалить нельзя: ";
 constexpr std::string_view kLoginNeeded = "Вход не выполнен: укажите --user ИМЯ и пароль первой строкой с --password-stdin";

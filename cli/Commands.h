@@ -3,6 +3,7 @@
 #include <functional>
 #include <iosfwd>
 #include <string>
+#include <string_view>
 
 #include "Arguments.h"
 
@@ -13,6 +14,9 @@ struct Workstation;
 namespace vd::cli {
 
 class TerminalUi;
+
+// Said when a user who is not an administrator asks for an administrator's command.
+inline constexpr std::string_view kAdministratorOnly = "Команда доступна только администратору";
 
 // What a command does once the workstation has started and the user is logged in; its result
 // is the exit status.

@@ -19,6 +19,17 @@ constexpr const char* kUsage =
     "  users passwd NAME                      old and new password as two lines of stdin\n"
     "  users rename NAME NEWNAME\n"
     "  users delete NAME                      asks; --yes confirms\n"
+    "  options range MIN MAX                  the range of document numbers, with its check\n"
+    "  doc new|edit|template|duplicate|replace|instead|issue|spoil|cancel|delete|show|list ...\n"
+    "                                         the document commands (see README)\n"
+    "  search [--year D] [--number M] [--blank M] [--from DATE] [--to DATE] [--declarant T]...\n"
+    "         [--or-declarant] [--marks T] [--expert T] [--status NAME] [--goods T]... [--or-goods]\n"
+    "         [--mine]                        the register's search; prints the counts and numbers\n"
+    "  print REF --mode copy|blank|imprint [--copies N] (--pdf FILE | --printer NAME)\n"
+    "  packet [--day DD.MM.YYYY | --all]      prints the data packet\n"
+    "  sync                                   the synchronisation with the central database\n"
+    "  sync-file [FILE]                       writes the exchange file\n"
+    "  restore-file [FILE]                    fetches the restore file from the central database\n"
     "Every command but cod starts the workstation: --user NAME logs in, --password-stdin\n"
     "reads the password from the first line of stdin.\n";
 
