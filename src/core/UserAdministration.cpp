@@ -146,6 +146,12 @@ bool UserAdministration::ChangeOwnPassword() {
     }
 }
 
+bool UserAdministration::AdministratorNeedsPersonalName() const {
+    const Session& session = tdm_.GetSession();
+    return session.IsAdministrator() &&
+           UpperCaseCp1251(session.currentUserName) == UpperCaseCp1251(text::kFirstAdministrator);
+}
+
 bool UserAdministration::DoChangePassword(int id) {
     UsersTable& users = tdm_.Users();
     if (!users.IsOpen()) return false;

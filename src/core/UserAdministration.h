@@ -91,6 +91,9 @@ public:
     bool RenameUser(int id);
     // "Сменить пароль" of the main window: every user may change his own password.
     bool ChangeOwnPassword();
+    // The administrator still works under the name the first start gave him; the main window
+    // then asks him for a personal name at once.
+    bool AdministratorNeedsPersonalName() const;
 
 private:
     bool DoChangePassword(int id);
