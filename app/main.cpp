@@ -5,12 +5,13 @@
 #include "core/Messages.h"
 #include "core/Paths.h"
 #include "core/Workstation.h"
+#include "main/Application.h"
 #include "main/MainForm.h"
 #include "main/QtUserInterface.h"
 #include "support/QtText.h"
 
 int main(int argc, char* argv[]) {
-    QApplication app(argc, argv);
+    vd::gui::VardeloApplication app(argc, argv);
     const QString title = vd::gui::ToQString(vd::text::kAppTitle);
     QApplication::setApplicationName(title);
     QApplication::setApplicationDisplayName(title);

@@ -9,6 +9,7 @@
 #include "core/Messages.h"
 #include "core/UserAdministration.h"
 #include "support/DialogButtons.h"
+#include "support/FormLayout.h"
 #include "support/PasswordField.h"
 #include "support/QtText.h"
 
@@ -23,12 +24,13 @@ QLineEdit* NewField(QWidget* parent, const char* objectName) {
 
 }  // namespace
 
-TfAddUser::TfAddUser(UserPasswordDialog& dialog, QWidget* parent)
+TfAddUser::TfAddUser(UserPasswordDialog& dialog, QWidget* parent, const FormLayout* layoutStore)
     : QDialog(parent),
       dialog_(dialog),
       name_(NewField(this, "ntEditName")),
       firstPassword_(NewField(this, "ntEditOldPassword")),
-      secondPassword_(NewField(this, "ntEditNewPassword")) {
+      secondPassword_(NewField(this, "ntEditNewPassword")),
+      layout_(layoutStore) {
     setObjectName(QStringLiteral("fAddUser"));
     setWindowTitle(ToQString(dialog.Caption()));
 
@@ -56,6 +58,11 @@ TfAddUser::TfAddUser(UserPasswordDialog& dialog, QWidget* parent)
     } else {
         firstPassword_->setFocus();
     }
+    if (layout_) layout_->Restore(*this);
+}
+
+TfAddUser::~TfAddUser() {
+    if (layout_) layout_->Save(*this);
 }
 
 bool TfAddUser::eventFilter(QObject* watched, QEvent* event) {

@@ -94,7 +94,7 @@ int QtUserInterface::ShowSyncReminder(int days, int currentUserId) {
 }
 
 bool QtUserInterface::ShowUserPasswordDialog(UserPasswordDialog& dialog) {
-    TfAddUser window(dialog, DialogParent());
+    TfAddUser window(dialog, DialogParent(), mainWindow_ ? &mainWindow_->Layout() : nullptr);
     const bool accepted = window.exec() == QDialog::Accepted;
     window.RethrowIfFailed();
     return accepted;

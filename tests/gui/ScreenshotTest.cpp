@@ -3,6 +3,7 @@
 #include <QImage>
 #include <QTest>
 
+#include "GuiDocuments.h"
 #include "GuiTest.h"
 #include "core/DatabaseBusyDialog.h"
 #include "core/LoginDialog.h"
@@ -12,6 +13,8 @@
 #include "core/UserPasswordDialogWindow.h"
 #include "core/UsersTable.h"
 #include "main/QtUserInterface.h"
+#include "register/RegisterWindow.h"
+#include "register/SearchDialog.h"
 
 namespace text = vd::text;
 
@@ -56,6 +59,31 @@ private slots:
         vd::UserPasswordDialog dialog(vd::UserPasswordDialog::Mode::Add, ui, users);
         vd::gui::TfAddUser window(dialog);
         Keep(window, "add-user.png");
+    }
+
+    // The main window over a register with a row of every status, one of them selected.
+    void registerWithColouredRows() {
+        vd::test::GuiDocuments docs;
+        docs.LogInAdministrator();
+        docs.SaveNewProject("ООО \"Северный лес\"\r\nфилиал в г. Вологде");
+        const int statuses[] = {7, 8, 9, 10, 11, 12};
+        for (int i = 0; i < 6; ++i) {
+            docs.InsertRow(100 + i, statuses[i], 20 + i, 3000 + i, i % 2 ? "Петров" : "Ведров", vd::test::kToday - i - 1);
+        }
+        docs.OpenRegister();
+        auto form = docs.ShowMainWindow();
+        form->resize(1100, 560);
+        docs.ws.tdm.ASQM().MoveTo(3);
+        QApplication::processEvents();
+        Keep(*form, "register.png");
+    }
+
+    void searchDialog() {
+        vd::test::GuiDocuments docs;
+        docs.SaveNewProject();
+        docs.OpenRegister();
+        vd::gui::TfSearch dialog(docs.ws.core);
+        Keep(dialog, "search.png");
     }
 
 private:

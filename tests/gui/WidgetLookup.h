@@ -5,12 +5,21 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <QtGlobal>
 
 #include <string_view>
 
 #include "support/QtText.h"
 
 namespace vd::test {
+
+// A named child of a window; a test cannot go on without it.
+template <typename Widget>
+Widget* Find(const QWidget& window, const char* name) {
+    auto* widget = window.findChild<Widget*>(QString::fromLatin1(name));
+    if (!widget) qFatal("no widget %s", name);
+    return widget;
+}
 
 // The button of a window whose caption is `caption`, or null.
 inline QAbstractButton* ButtonWithText(const QWidget& window, std::string_view caption) {
