@@ -242,9 +242,14 @@ std::string TDM::ReadOption(std::string_view userName, std::string_view paramNam
 }
 
 bool TDM::SaveOption(std::string_view userName, std::string_view paramName, std::string_view value) {
+    return SaveOptions(userName, {{paramName, value}});
+}
+
+bool TDM::SaveOptions(std::string_view userName,
+                      std::initializer_list<std::pair<std::string_view, std::string_view>> values) {
     try {
         Transaction transaction(Db());
-        WriteOptionRow(*db_, userName, paramName, value);
+        for (const auto& [name, value] : values) WriteOptionRow(*db_, userName, name, value);
         transaction.Commit();
         return true;
     } catch (const std::exception& e) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <initializer_list>
 #include <memory>
 #include <optional>
 #include <string>
@@ -84,6 +85,9 @@ public:
 
     std::string ReadOption(std::string_view userName, std::string_view paramName) override;
     bool SaveOption(std::string_view userName, std::string_view paramName, std::string_view value) override;
+    // Settings that belong together, stored in one transaction: all of them or none.
+    bool SaveOptions(std::string_view userName,
+                     std::initializer_list<std::pair<std::string_view, std::string_view>> values);
     Settings& Options() { return settings_; }
 
     // Age in days of the oldest document changed since the last synchronisation.

@@ -104,15 +104,10 @@ bool OptionsSettings::SaveReferenceRange(const OptionsState& state) {
         }
         issued.Reset();
 
-        // The two values belong together: when the second cannot be stored the first is put back,
-        // and the working range changes only once both are stored.
-        const std::string oldMin = tdm_.ReadOption(kCommonUser, option::kReferenceMin);
-        if (!tdm_.SaveOption(kCommonUser, option::kReferenceMin, state.referenceMin)) {
-            throw std::runtime_error("ReferenceMin not stored");
-        }
-        if (!tdm_.SaveOption(kCommonUser, option::kReferenceMax, state.referenceMax)) {
-            tdm_.SaveOption(kCommonUser, option::kReferenceMin, oldMin);
-            throw std::runtime_error("ReferenceMax not stored");
+        // The two values belong together; the working range changes only once both are stored.
+        if (!tdm_.SaveOptions(kCommonUser, {{option::kReferenceMin, state.referenceMin},
+                                            {option::kReferenceMax, state.referenceMax}})) {
+            throw std::runtime_error("number range not stored");
         }
         tdm_.SetCachedReferenceRange(*min, *max);
         tdm_.GetJournal().WriteEvent(EventType::Information, EventCategory::UserAction, event::kNumberRangeChanged,
@@ -143,9 +138,9 @@ bool OptionsSettings::ChooseArchiveFolder(OptionsState& state) {
 
 bool OptionsSettings::SaveArchive(const OptionsState& state) {
     if (!Permitted()) return false;
-    Settings& settings = tdm_.Options();
-    if (settings.SetArjPath(state.archivePath) && settings.SetArjBegin(state.archiveAtStart) &&
-        settings.SetArjEnd(state.archiveAtEnd)) {
+    if (tdm_.SaveOptions(kCommonUser, {{option::kArjPath, state.archivePath},
+                                       {option::kArjBegin, Settings::BooleanText(state.archiveAtStart)},
+                                       {option::kArjEnd, Settings::BooleanText(state.archiveAtEnd)}})) {
         return true;
     }
     tdm_.GetJournal().ReportError(kArchiveLocation, "archive settings not stored");

@@ -98,6 +98,31 @@ TEST_F(OptionsDialog, AcceptedRangeChangesStoredAndWorkingValuesAndIsJournalled)
     EXPECT_EQ(state.referenceMax, "000200");
 }
 
+TEST_F(OptionsDialog, RangeAndArchiveSettingsAreStoredTogetherOrNotAtAll) {
+    const std::string before = Stored(option::kReferenceMin) + "|" + Stored(option::kReferenceMax) + "|" +
+                               Stored(option::kArjPath) + "|" + Stored(option::kArjBegin) + "|" +
+                               Stored(option::kArjEnd);
+    // The last value of each group cannot be written: the ones before it must not stay either.
+    // (Names are stored as UTF-16LE: "ReferenceMax" and "ArjEnd".)
+    ws.tdm.Db().Exec(
+        "create trigger refuse before insert on Options when new.ParamName in "
+        "(X'5200650066006500720065006E00630065004D0061007800', X'410072006A0045006E006400') "
+        "begin select raise(abort, 'refused'); end");
+    OptionsState state = options.Load();
+    state.referenceMin = "000300";
+    state.referenceMax = "000400";
+    state.archivePath = "/srv/архив";
+    state.archiveAtStart = true;
+    EXPECT_FALSE(options.SaveReferenceRange(state));
+    EXPECT_FALSE(options.SaveArchive(state));
+    ws.tdm.Db().Exec("drop trigger refuse");
+    EXPECT_EQ(Stored(option::kReferenceMin) + "|" + Stored(option::kReferenceMax) + "|" + Stored(option::kArjPath) +
+                  "|" + Stored(option::kArjBegin) + "|" + Stored(option::kArjEnd),
+              before);
+    EXPECT_EQ(ws.tdm.ReferenceMin(), 1);
+    EXPECT_EQ(ws.tdm.ReferenceMax(), 100);
+}
+
 TEST_F(OptionsDialog, OnlyTheAdministratorSaves) {
     LogIn(2, "Ведров");
     EXPECT_FALSE(options.Permitted());
