@@ -28,7 +28,7 @@ std::int64_t Integer(const pugi::xml_node& record, const char* name) {
 }
 
 std::string TrimRight(std::string_view text) {
-    while (!text.empty() && static_cast<unsigned char>(text.back()) <= ' ') text.remove_suffix(1);
+    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
     return std::string(text);
 }
 

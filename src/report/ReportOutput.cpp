@@ -101,6 +101,14 @@ void WritePdf(const PreparedReport& report, const std::filesystem::path& file, c
     // Written beside the target and renamed at the end, so a failure leaves no half a file.
     std::filesystem::path partial = file;
     partial += ".part";
+    // Whatever goes wrong before the rename, the partial file goes with it.
+    struct PartialFile {
+        std::filesystem::path path;
+        ~PartialFile() {
+            std::error_code ignored;
+            std::filesystem::remove(path, ignored);
+        }
+    } guard{partial};
     bool written = false;
     {
         QPdfWriter writer(QString::fromStdString(partial.string()));
@@ -119,10 +127,7 @@ void WritePdf(const PreparedReport& report, const std::filesystem::path& file, c
     }
     std::error_code error;
     if (written) std::filesystem::rename(partial, file, error);
-    if (!written || error) {
-        std::filesystem::remove(partial, error);
-        throw OutputError("Не удалось записать файл " + file.string());
-    }
+    if (!written || error) throw OutputError("Не удалось записать файл " + file.string());
 }
 
 void PrintToPrinter(const PreparedReport& report, const std::string& printerName, const std::string& jobName,
