@@ -20,13 +20,13 @@
 #include <string>
 
 #include "core/Workstation.h"
-#include "documents/ContragentDictionary.h"
+#include "documents/ContragentWindow.h"
 #include "documents/DayDate.h"
 #include "documents/PhraseDictionary.h"
+#include "documents/PhraseWindow.h"
 #include "documents/TextCleanup.h"
 #include "register/RegisterCells.h"
 #include "support/Guarded.h"
-#include "support/PickListDialog.h"
 #include "support/QtText.h"
 #include "support/Text.h"
 
@@ -65,7 +65,6 @@ constexpr std::string_view kSearch = "Искать";
 constexpr std::string_view kSearchHint = "Начинает поиск";
 constexpr std::string_view kCancel = "Отмена";
 constexpr std::string_view kCancelHint = "Отказ от поиска";
-constexpr std::string_view kPickTitle = "Выбор из списка";
 
 // Digits only, every position optional, shown as "?" while blank.
 QString DigitMask(std::size_t positions) { return QString(static_cast<qsizetype>(positions), QLatin1Char('9')) + ";?"; }
@@ -349,14 +348,12 @@ void TfSearch::SetCurrentRowText(QTableWidget& grid, const QString& text) {
 
 void TfSearch::SelectDeclarant() {
     Guarded(workstation_.journal, "SearchForm.TfSearch.ButtonExportSelectClick", [&] {
-        const std::vector<Contragent> entries = ListContragents(workstation_.tdm);
-        QStringList items;
-        for (const Contragent& c : entries) items << ToQString(OneLine(c.name + " " + c.address));
-        const std::optional<int> chosen = PickListDialog::Pick(this, ToQString(kPickTitle), items);
-        if (!chosen) return;
-        const Contragent& c = entries[static_cast<std::size_t>(*chosen)];
+        TfContragent window(workstation_.tdm, this);
+        if (window.exec() != QDialog::Accepted) return;
+        const std::string& name = window.SelectedName();
+        const std::string& address = window.SelectedAddress();
         // Matched against the declarant and its address the way documents store them.
-        const std::string text = c.name.empty() || c.address.empty() ? c.name + c.address : c.name + "\r\n" + c.address;
+        const std::string text = name.empty() || address.empty() ? name + address : name + "\r\n" + address;
         SetCurrentRowText(*declarants_, ToQString(text));
     });
 }
@@ -365,11 +362,7 @@ void TfSearch::ClearDeclarant() { SetCurrentRowText(*declarants_, {}); }
 
 void TfSearch::SelectMarks() {
     Guarded(workstation_.journal, "SearchForm.TfSearch.SpeedButtonUseSelectClick", [&] {
-        const std::vector<std::string> phrases = ListPhrases(workstation_.tdm, phrase::kDetails);
-        QStringList items;
-        for (const std::string& p : phrases) items << ToQString(OneLine(p));
-        const std::optional<int> chosen = PickListDialog::Pick(this, ToQString(kPickTitle), items);
-        if (chosen) marks_->setPlainText(ToDisplayText(phrases[static_cast<std::size_t>(*chosen)]));
+        if (const auto chosen = PickPhrase(phrase::kDetails)) marks_->setPlainText(ToDisplayText(*chosen));
     });
 }
 
@@ -377,12 +370,15 @@ void TfSearch::ClearMarks() { marks_->clear(); }
 
 void TfSearch::SelectGoods() {
     Guarded(workstation_.journal, "SearchForm.TfSearch.SpeedButtonGoodsSelectClick", [&] {
-        const std::vector<std::string> phrases = ListPhrases(workstation_.tdm, phrase::kGoods);
-        QStringList items;
-        for (const std::string& p : phrases) items << ToQString(OneLine(p));
-        const std::optional<int> chosen = PickListDialog::Pick(this, ToQString(kPickTitle), items);
-        if (chosen) SetCurrentRowText(*goods_, ToQString(phrases[static_cast<std::size_t>(*chosen)]));
+        if (const auto chosen = PickPhrase(phrase::kGoods)) SetCurrentRowText(*goods_, ToQString(*chosen));
     });
+}
+
+std::optional<std::string> TfSearch::PickPhrase(int phraseType) {
+    TfPhrase window(workstation_.tdm, this);
+    window.SetPhraseType(phraseType);
+    if (window.exec() != QDialog::Accepted) return std::nullopt;
+    return window.SelectedName();
 }
 
 void TfSearch::DeleteGoodsRow() { SetCurrentRowText(*goods_, {}); }

@@ -3,6 +3,7 @@
 #include <QDialog>
 
 #include <optional>
+#include <string>
 
 #include "register/Search.h"
 
@@ -46,6 +47,8 @@ public:
     bool DateShown(const QDateEdit* picker) const;
 
 private:
+    // The phrase dictionary of one type; the chosen text, if any.
+    std::optional<std::string> PickPhrase(int phraseType);
     QWidget* CreateNumberGroup();
     QWidget* CreateDateGroup();
     QWidget* CreateDeclarantGroup();

@@ -19,11 +19,12 @@
 #include "Typing.h"
 #include "WidgetLookup.h"
 #include "documents/ContragentDictionary.h"
+#include "documents/ContragentWindow.h"
+#include "documents/Messages.h"
 #include "main/MainForm.h"
 #include "main/MainTexts.h"
 #include "register/RegisterWindow.h"
 #include "register/SearchDialog.h"
-#include "support/PickListDialog.h"
 #include "support/QtText.h"
 
 using vd::gui::MainCommand;
@@ -157,16 +158,22 @@ private slots:
         auto* grid = Find<QTableWidget>(dialog, "sgDeclarant");
         struct Pick {
             int row;
-            int choice;
+            QString name;
             QString text;
         };
-        for (const Pick& pick : {Pick{2, 1, QStringLiteral("ООО \"Северный лес\"\r\nг. Вологда")},
-                                 Pick{4, 0, QStringLiteral("АО \"Брус\"")}}) {
+        for (const Pick& pick :
+             {Pick{2, QStringLiteral("ООО \"Северный лес\""), QStringLiteral("ООО \"Северный лес\"\r\nг. Вологда")},
+              Pick{4, QStringLiteral("АО \"Брус\""), QStringLiteral("АО \"Брус\"")}}) {
             grid->setCurrentCell(pick.row, 0);
             ModalScript script;
-            script.Then<vd::gui::PickListDialog>([&](vd::gui::PickListDialog& list) {
-                list.List()->setCurrentRow(pick.choice);
-                QTest::keyClick(&list, Qt::Key_Return);
+            // The counterparty dictionary opens; the user chooses a name in it.
+            script.Then<vd::gui::TfContragent>([&](vd::gui::TfContragent& window) {
+                auto* list = Find<QTableView>(window, "dbgList");
+                const QModelIndexList found =
+                    list->model()->match(list->model()->index(0, 0), Qt::DisplayRole, pick.name, 1, Qt::MatchExactly);
+                QCOMPARE(found.size(), 1);
+                list->setCurrentIndex(found.front());
+                vd::test::ButtonWithText(window, vd::text::kDictionarySelect)->click();
             });
             script.Start();
             Find<QPushButton>(dialog, "btDeclarantSelect")->click();
