@@ -28,6 +28,7 @@
 #include "documents/EditCommand.h"
 #include "documents/EditorWindow.h"
 #include "exchange/OptionsWindow.h"
+#include "exchange/SyncWindow.h"
 #include "exchange/UsersWindow.h"
 #include "main/Application.h"
 #include "register/Enabling.h"
@@ -36,6 +37,9 @@
 #include "register/RegisterWindow.h"
 #include "register/Search.h"
 #include "register/SearchDialog.h"
+#include "report/PrintWindow.h"
+#include "report/ReportCommands.h"
+#include "report/ViewWindow.h"
 #include "support/Guarded.h"
 #include "support/ActionText.h"
 #include "support/Hints.h"
@@ -119,9 +123,16 @@ TfMainForm::TfMainForm(Workstation& workstation, QWidget* parent)
 
     SetHelpLine(ToQString(workstation_.session.currentUserName));
 
-    SetWindowFactory(WorkingWindow::Register, [this] { return new TFormList(*this); });
+    SetWindowFactory(WorkingWindow::Register, [this] {
+        auto* list = new TFormList(*this);
+        PlugReportCommands(*this, *list);
+        return list;
+    });
+    SetWindowFactory(WorkingWindow::View, [this] { return new TfView(*this); });
+    SetWindowFactory(WorkingWindow::Print, [this] { return new TfFormPrint(*this); });
     SetWindowFactory(WorkingWindow::Users, [this] { return new TfUsers(*this); });
     SetWindowFactory(WorkingWindow::Settings, [this] { return new TfFormOptions(*this); });
+    SetWindowFactory(WorkingWindow::Sync, [this] { return new TFormSync(*this); });
     SetWindowFactory(WorkingWindow::Editor, [this] {
         auto* editor = new TFormEdit(workstation_.tdm);
         connect(editor, &TFormEdit::closeRequested, this, [this] {
@@ -455,6 +466,11 @@ void TfMainForm::OpenEditor() { ShowWorkingWindow(WorkingWindow::Editor); }
 void TfMainForm::OpenView() { ShowWorkingWindow(WorkingWindow::View, true); }
 
 void TfMainForm::OpenPrint() { ShowWorkingWindow(WorkingWindow::Print, true); }
+
+void TfMainForm::OpenPrintOnBlank() {
+    if (!ShowWorkingWindow(WorkingWindow::Print, true)) return;
+    if (auto* print = qobject_cast<TfFormPrint*>(Window(WorkingWindow::Print))) print->SelectMode(PrintMode::Blank);
+}
 
 void TfMainForm::aViewExecute() { OpenView(); }
 

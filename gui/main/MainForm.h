@@ -75,6 +75,8 @@ public:
     void OpenEditor();
     void OpenView();
     void OpenPrint();
+    // The issue, duplicate and issue-instead transitions: the print window with "Заключение".
+    void OpenPrintOnBlank();
     void ShowSearchCounts(std::int64_t total, std::int64_t found);
     void HideSearchCounts();
     void SetSyncRequestHandler(std::function<void(int request)> handler) { syncRequest_ = std::move(handler); }

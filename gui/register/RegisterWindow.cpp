@@ -328,7 +328,7 @@ void TFormList::FollowUp(bool openEditor, bool print) {
     if ((openEditor && !main_.HasWindow(Window::Editor)) || (print && !main_.HasWindow(Window::Print))) {
         main_.ShowNotAvailable();
     }
-    if (print && main_.HasWindow(Window::Print)) main_.OpenPrint();
+    if (print && main_.HasWindow(Window::Print)) main_.OpenPrintOnBlank();
     if (openEditor && main_.HasWindow(Window::Editor)) main_.OpenEditor();
 }
 

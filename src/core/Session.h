@@ -39,6 +39,11 @@ struct Session {
     std::int64_t nextDocumentNo = 0;
     std::int64_t nextBlankNo = 0;
 
+    // The view's zoom (a factor, or −1 page width, −2 whole page) and the printer chosen in the
+    // print window (empty: the system's default); both last until the program ends.
+    double savedZoom = 1.0;
+    std::string selectedPrinterName;
+
     bool IsAdministrator() const { return currentUserId == 1; }
 };
 

@@ -8,6 +8,7 @@
 
 #include "GuiDocuments.h"
 #include "GuiTest.h"
+#include "Screenshot.h"
 #include "documents/ContragentDictionary.h"
 #include "documents/ContragentWindow.h"
 #include "documents/EditorWindow.h"
@@ -48,7 +49,7 @@ private slots:
         working.expertise = {vd::ExpertiseRow{vd::test::kToday - 5, "0270300125"}};
         vd::gui::TFormEdit window(tdm);
         window.resize(900, 1160);
-        Keep(window, "editor.png");
+        vd::test::KeepScreenshot(window, "editor.png");
     }
 
     // The editor in its place, the main window's client area, as the expert sees it.
@@ -58,7 +59,7 @@ private slots:
         auto form = docs_->ShowMainWindow();
         form->aEditExecute();
         QVERIFY(qobject_cast<vd::gui::TFormEdit*>(form->ShownWindow()));
-        Keep(*form, "editor-in-main-window.png");
+        vd::test::KeepScreenshot(*form, "editor-in-main-window.png");
     }
 
     void phraseWindow() {
@@ -69,7 +70,7 @@ private slots:
         }
         vd::gui::TfPhrase window(docs_->ws.tdm);
         window.SetPhraseType(vd::phrase::kGoods);
-        Keep(window, "phrase-window.png");
+        vd::test::KeepScreenshot(window, "phrase-window.png");
     }
 
     void contragentWindow() {
@@ -81,20 +82,10 @@ private slots:
             vd::StoreContragent(docs_->ws.tdm, name, address);
         }
         vd::gui::TfContragent window(docs_->ws.tdm);
-        Keep(window, "contragent-window.png");
+        vd::test::KeepScreenshot(window, "contragent-window.png");
     }
 
 private:
-    static void Keep(QWidget& window, const char* fileName) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QString path = QDir(QStringLiteral(VD_SCREENSHOT_DIR)).filePath(QString::fromLatin1(fileName));
-        QFile::remove(path);
-        QVERIFY(window.grab().save(path));
-        QVERIFY(QFileInfo(path).size() > 0);
-        QCOMPARE(QImage(path).size(), window.size() * window.devicePixelRatio());
-    }
-
     std::unique_ptr<vd::test::GuiDocuments> docs_;
 };
 

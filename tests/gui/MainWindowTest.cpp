@@ -197,6 +197,8 @@ private slots:
             if (withWindow) {
                 form->SetWindowFactory(TfMainForm::WorkingWindow::Sync, [] { return new QWidget; });
                 form->SetSyncRequestHandler([&](int r) { received = r; });
+            } else {
+                form->SetWindowFactory(TfMainForm::WorkingWindow::Sync, nullptr);
             }
             form->show();
             QTest::qWait(100);
@@ -217,6 +219,7 @@ private slots:
         docs.SaveNewProject();
         docs.OpenRegister();
         auto form = docs.ShowMainWindow();
+        form->SetWindowFactory(TfMainForm::WorkingWindow::View, nullptr);
         form->Action(MainCommand::View)->trigger();
         QCOMPARE(docs.ws.ui.MessageTexts(), std::vector<std::string>{std::string(vd::gui::kNotAvailableYet)});
         QCOMPARE(form->ShownWindow(), form->Register());

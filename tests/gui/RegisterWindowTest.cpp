@@ -320,6 +320,7 @@ private slots:
         docs.SaveNewProject();
         docs.OpenRegister();
         auto form = docs.ShowMainWindow();
+        form->SetWindowFactory(TfMainForm::WorkingWindow::Print, nullptr);
         TFormList* list = form->Register();
         QVERIFY(list->Action(RegisterCommand::Complete)->isEnabled());
         list->Action(RegisterCommand::Complete)->trigger();

@@ -5,6 +5,7 @@
 
 #include "GuiDocuments.h"
 #include "GuiTest.h"
+#include "Screenshot.h"
 #include "core/DatabaseBusyDialog.h"
 #include "core/LoginDialog.h"
 #include "core/Messages.h"
@@ -28,7 +29,7 @@ private slots:
 
     void syncReminder() {
         vd::gui::TfDlgWarningSync dialog(6, 1);
-        Keep(dialog, "sync-reminder.png");
+        vd::test::KeepScreenshot(dialog, "sync-reminder.png");
     }
 
     void login() {
@@ -44,12 +45,12 @@ private slots:
         args.cancelCaption = text::kCancel;
         args.maskChar = text::kPasswordMask;
         vd::gui::LoginDialog dialog(args);
-        Keep(dialog, "login.png");
+        vd::test::KeepScreenshot(dialog, "login.png");
     }
 
     void databaseBusy() {
         vd::gui::TFormDlgNetExit dialog;
-        Keep(dialog, "database-busy.png");
+        vd::test::KeepScreenshot(dialog, "database-busy.png");
     }
 
     void addUser() {
@@ -58,7 +59,7 @@ private slots:
         users.CreateEmpty();
         vd::UserPasswordDialog dialog(vd::UserPasswordDialog::Mode::Add, ui, users);
         vd::gui::TfAddUser window(dialog);
-        Keep(window, "add-user.png");
+        vd::test::KeepScreenshot(window, "add-user.png");
     }
 
     // The main window over a register with a row of every status, one of them selected.
@@ -75,7 +76,7 @@ private slots:
         form->resize(1100, 560);
         docs.ws.tdm.ASQM().MoveTo(3);
         QApplication::processEvents();
-        Keep(*form, "register.png");
+        vd::test::KeepScreenshot(*form, "register.png");
     }
 
     void searchDialog() {
@@ -83,19 +84,7 @@ private slots:
         docs.SaveNewProject();
         docs.OpenRegister();
         vd::gui::TfSearch dialog(docs.ws.core);
-        Keep(dialog, "search.png");
-    }
-
-private:
-    static void Keep(QWidget& window, const char* fileName) {
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        const QString path = QDir(QStringLiteral(VD_SCREENSHOT_DIR)).filePath(QString::fromLatin1(fileName));
-        QFile::remove(path);
-        QVERIFY(window.grab().save(path));
-        QVERIFY(QFileInfo(path).size() > 0);
-        const QImage image(path);
-        QCOMPARE(image.size(), window.size() * window.devicePixelRatio());
+        vd::test::KeepScreenshot(dialog, "search.png");
     }
 };
 
