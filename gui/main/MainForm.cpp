@@ -124,26 +124,26 @@ TfMainForm::TfMainForm(Workstation& workstation, QWidget* parent)
     SetHelpLine(ToQString(workstation_.session.currentUserName));
 
     SetWindowFactory(WorkingWindow::Register, [this] {
-        auto* list = new TFormList(*this);
+        auto list = std::make_unique<TFormList>(*this);
         PlugReportCommands(*this, *list);
         return list;
     });
-    SetWindowFactory(WorkingWindow::View, [this] { return new TfView(*this); });
-    SetWindowFactory(WorkingWindow::Print, [this] { return new TfFormPrint(*this); });
-    SetWindowFactory(WorkingWindow::Users, [this] { return new TfUsers(*this); });
-    SetWindowFactory(WorkingWindow::Settings, [this] { return new TfFormOptions(*this); });
-    SetWindowFactory(WorkingWindow::Sync, [this] { return new TFormSync(*this); });
+    SetWindowFactory(WorkingWindow::View, [this] { return std::make_unique<TfView>(*this); });
+    SetWindowFactory(WorkingWindow::Print, [this] { return std::make_unique<TfFormPrint>(*this); });
+    SetWindowFactory(WorkingWindow::Users, [this] { return std::make_unique<TfUsers>(*this); });
+    SetWindowFactory(WorkingWindow::Settings, [this] { return std::make_unique<TfFormOptions>(*this); });
+    SetWindowFactory(WorkingWindow::Sync, [this] { return std::make_unique<TFormSync>(*this); });
     SetWindowFactory(WorkingWindow::Editor, [this] {
-        auto* editor = new TFormEdit(workstation_.tdm);
-        connect(editor, &TFormEdit::closeRequested, this, [this] {
+        auto editor = std::make_unique<TFormEdit>(workstation_.tdm);
+        connect(editor.get(), &TFormEdit::closeRequested, this, [this] {
             SetEnableActions();
             aListExecute();
         });
-        connect(editor, &TFormEdit::documentSaved, this, [this] {
+        connect(editor.get(), &TFormEdit::documentSaved, this, [this] {
             if (TFormList* list = Register()) list->Reload();
             SetEnableActions();
         });
-        connect(editor, &TFormEdit::viewAndPrintAllowed, this, [this](bool allowed) {
+        connect(editor.get(), &TFormEdit::viewAndPrintAllowed, this, [this](bool allowed) {
             // Unsaved changes are not there yet to be viewed or printed.
             if (allowed) {
                 SetEnableActions();
@@ -351,11 +351,11 @@ bool TfMainForm::ShowWorkingWindow(WorkingWindow which, bool rememberReturn) {
             ShowNotAvailable();
             return false;
         }
-        QWidget* made = factory();
+        std::unique_ptr<QWidget> made = factory();
         if (!made) return false;
-        window = made;
-        // The first window added becomes the shown one at once.
-        clientArea_->addWidget(made);
+        window = made.get();
+        // The client area owns it from here; the first window added is shown at once.
+        clientArea_->addWidget(made.release());
     }
     if (rememberReturn && ShownWindow() != window) returnTo_ = ShownWindow();
     return SetActiveForm(window);

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstdint>
 #include <functional>
+#include <memory>
 
 #include "main/MainTexts.h"
 #include "support/FormLayout.h"
@@ -30,7 +31,7 @@ class TFormList;
 // Working windows. Each is made by a factory on first use, put into the client area and kept
 // until the program ends. A window arriving later plugs in with one line in the constructor:
 //
-//     SetWindowFactory(WorkingWindow::Editor, [this] { return new TFormEdit(*this, workstation_); });
+//     SetWindowFactory(WorkingWindow::Statistic, [this] { return std::make_unique<TfStatistic>(*this); });
 //
 // and from then on its command (and every hook that opens it: OpenEditor, OpenView, OpenPrint,
 // the synchronisation request) shows it instead of the "not available yet" message.
@@ -43,7 +44,7 @@ class TfMainForm : public QMainWindow {
 
 public:
     enum class WorkingWindow { Register, Editor, View, Print, Users, Settings, Sync, Statistic };
-    using WindowFactory = std::function<QWidget*()>;
+    using WindowFactory = std::function<std::unique_ptr<QWidget>()>;
 
     explicit TfMainForm(Workstation& workstation, QWidget* parent = nullptr);
     ~TfMainForm() override;

@@ -48,7 +48,7 @@ public:
     // The main window after its first showing. `syncWindow`, when given, makes its
     // synchronisation window instead of the program's own factory.
     std::unique_ptr<gui::TfMainForm> ShowMainWindow(
-        const std::function<QWidget*(gui::TfMainForm&)>& syncWindow = nullptr) {
+        const std::function<std::unique_ptr<QWidget>(gui::TfMainForm&)>& syncWindow = nullptr) {
         auto form = std::make_unique<gui::TfMainForm>(core);
         if (syncWindow) {
             gui::TfMainForm& made = *form;

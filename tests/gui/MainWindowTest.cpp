@@ -195,7 +195,7 @@ private slots:
             auto form = std::make_unique<TfMainForm>(docs.ws.core);
             int received = 0;
             if (withWindow) {
-                form->SetWindowFactory(TfMainForm::WorkingWindow::Sync, [] { return new QWidget; });
+                form->SetWindowFactory(TfMainForm::WorkingWindow::Sync, [] { return std::make_unique<QWidget>(); });
                 form->SetSyncRequestHandler([&](int r) { received = r; });
             } else {
                 form->SetWindowFactory(TfMainForm::WorkingWindow::Sync, nullptr);
@@ -227,7 +227,7 @@ private slots:
         int made = 0;
         form->SetWindowFactory(TfMainForm::WorkingWindow::View, [&] {
             ++made;
-            auto* view = new QWidget;
+            auto view = std::make_unique<QWidget>();
             view->setObjectName("fView");
             return view;
         });
@@ -245,7 +245,7 @@ private slots:
         QCOMPARE(made, 1);
 
         // The editor opens the register's project after the core's preparation.
-        form->SetWindowFactory(TfMainForm::WorkingWindow::Editor, [] { return new QWidget; });
+        form->SetWindowFactory(TfMainForm::WorkingWindow::Editor, [] { return std::make_unique<QWidget>(); });
         form->Action(MainCommand::List)->trigger();
         form->Action(MainCommand::Edit)->trigger();
         QCOMPARE(form->ShownWindow(), form->Window(TfMainForm::WorkingWindow::Editor));

@@ -293,8 +293,8 @@ private slots:
         docs.InsertRow(50, 7, 50, 50, "Ведров", kToday - 10);
         docs.OpenRegister();
         auto form = docs.ShowMainWindow();
-        form->SetWindowFactory(TfMainForm::WorkingWindow::Editor, [] { return new QWidget; });
-        form->SetWindowFactory(TfMainForm::WorkingWindow::View, [] { return new QWidget; });
+        form->SetWindowFactory(TfMainForm::WorkingWindow::Editor, [] { return std::make_unique<QWidget>(); });
+        form->SetWindowFactory(TfMainForm::WorkingWindow::View, [] { return std::make_unique<QWidget>(); });
         QTableView* grid = form->Register()->MasterGrid();
         struct Case {
             int row;

@@ -30,7 +30,7 @@ private slots:
                            {"errors", {"не заполнен адрес грузополучателя", "неверная дата акта экспертизы"}}}}}},
                        {{"status", 0}}}}});
         auto form = ws.ShowMainWindow([](vd::gui::TfMainForm& main) {
-            return new vd::gui::TFormSync(main, std::make_unique<vd::test::ShortPauses>());
+            return std::make_unique<vd::gui::TFormSync>(main, std::make_unique<vd::test::ShortPauses>());
         });
         form->resize(1000, 560);
         form->aSyncExecute();

@@ -45,7 +45,7 @@ json Script() { return {{"stationKey", vd::test::kTestStationKey}, {"version", {
 // A main window whose synchronisation window makes short pauses.
 std::unique_ptr<TfMainForm> ShowWithShortPauses(GuiExchange& ws) {
     return ws.ShowMainWindow(
-        [](TfMainForm& form) { return new TFormSync(form, std::make_unique<vd::test::ShortPauses>()); });
+        [](TfMainForm& form) { return std::make_unique<TFormSync>(form, std::make_unique<vd::test::ShortPauses>()); });
 }
 
 TFormSync* OpenSync(TfMainForm& form) {
