@@ -16,6 +16,10 @@
 namespace vd::gui {
 namespace {
 
+// Our own words for a close refused while a run is going on; the help line, not a dialog, so the
+// run is not held up.
+constexpr std::string_view kCloseAfterTheRun = "Идёт синхронизация: программу можно закрыть после её окончания";
+
 std::unique_ptr<Sleeper> OrEventLoopSleeper(std::unique_ptr<Sleeper> sleeper) {
     if (sleeper) return sleeper;
     return std::make_unique<EventLoopSleeper>();
@@ -57,8 +61,12 @@ TFormSync::TFormSync(TfMainForm& mainForm, std::unique_ptr<Sleeper> sleeper)
     main_.SetSyncRequestHandler([this](int request) { SyncRequest(request); });
 }
 
-// The main window outlives its working windows, and a destroyed filter removes itself.
-TFormSync::~TFormSync() { WaitCursor(false); }
+// The main window outlives its working windows and must not call into this one any more; a
+// destroyed event filter removes itself.
+TFormSync::~TFormSync() {
+    main_.SetSyncRequestHandler({});
+    WaitCursor(false);
+}
 
 void TFormSync::SyncRequest(int request) {
     switch (request) {
@@ -101,6 +109,7 @@ void TFormSync::aLoadFromFileExecute() {
 
 void TFormSync::SetBusy(bool busy, bool online) {
     busy_ = busy;
+    main_.LockForExchange(busy);
     Action(SyncCommand::Start)->setEnabled(!busy);
     Action(SyncCommand::SaveToFile)->setEnabled(!busy);
     Action(SyncCommand::LoadFromFile)->setEnabled(!busy);
@@ -121,6 +130,7 @@ bool TFormSync::eventFilter(QObject* watched, QEvent* event) {
     if (watched == &main_ && event->type() == QEvent::Close && busy_) {
         // The run's objects live on the stack below this event; the user closes once it ends.
         event->ignore();
+        main_.SetHelpLine(ToQString(kCloseAfterTheRun));
         return true;
     }
     return QWidget::eventFilter(watched, event);

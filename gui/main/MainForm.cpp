@@ -351,7 +351,9 @@ bool TfMainForm::ShowWorkingWindow(WorkingWindow which, bool rememberReturn) {
             ShowNotAvailable();
             return false;
         }
-        std::unique_ptr<QWidget> made = factory();
+        std::unique_ptr<QWidget> made;
+        // A window that cannot be made is reported; the next use tries again.
+        Guarded(workstation_.journal, "uFormMain.TfMainForm.SetActiveForm_", [&] { made = factory(); });
         if (!made) return false;
         window = made.get();
         // The client area owns it from here; the first window added is shown at once.
@@ -382,7 +384,15 @@ void TfMainForm::ReturnToPreviousWindow() {
 
 // ---- commands ----
 
+void TfMainForm::LockForExchange(bool locked) {
+    exchangeLocked_ = locked;
+    for (QAction* action : actions_) action->setEnabled(!locked);
+    administratorMenu_->menuAction()->setEnabled(!locked);
+    if (!locked) SetEnableActions();
+}
+
 void TfMainForm::SetEnableActions() {
+    if (exchangeLocked_) return;
     Guarded(workstation_.journal, "uFormMain.TfMainForm.SetEnableActions", [&] {
         const EnablingInput in = EnablingInput::From(workstation_.tdm);
         const MainActions a = ComputeMainActions(in);

@@ -83,6 +83,10 @@ public:
     void SetSyncRequestHandler(std::function<void(int request)> handler) { syncRequest_ = std::move(handler); }
     // "This will come in a later version", for commands whose work is not there yet.
     void ShowNotAvailable();
+    // While an exchange with the central database runs, no command of this window may start:
+    // the run waits in nested event loops, and an edit or another window then would change
+    // the documents it is sending.
+    void LockForExchange(bool locked);
 
     // The commands.
     void aSearchExecute();
@@ -123,6 +127,7 @@ private:
     QPointer<QWidget> returnTo_;
     std::function<void(int)> syncRequest_;
     bool shownOnce_ = false;
+    bool exchangeLocked_ = false;
 };
 
 }  // namespace vd::gui

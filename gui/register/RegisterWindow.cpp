@@ -418,7 +418,8 @@ void TFormList::TitleClick(int section) {
 
 void TFormList::DoubleClick() {
     if (main_.Action(MainCommand::Edit)->isEnabled()) {
-        workstation_.session.editMode = 2;
+        // "Редактировать" sets the edit mode itself once its checks pass; setting it here first
+        // would pass over a prepared duplicate still waiting in the editor.
         main_.aEditExecute();
     } else {
         main_.aViewExecute();

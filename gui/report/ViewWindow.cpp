@@ -35,7 +35,7 @@ TfView::TfView(TfMainForm& mainForm)
     : main_(mainForm),
       workstation_(mainForm.GetWorkstation()),
       conclusion_(workstation_.tdm),
-      preview_(new ReportPreview) {
+      preview_(new ReportPreview(this)) {
     setObjectName(QStringLiteral("fView"));
     Guarded(workstation_.journal, "FormView.TfView.TntFormCreate", [&] {
         CreateActions();

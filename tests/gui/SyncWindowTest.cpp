@@ -1,6 +1,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QTest>
+#include <QLabel>
 #include <QTimer>
 #include <QToolBar>
 
@@ -22,6 +23,7 @@
 #include "support/Zip.h"
 
 using nlohmann::json;
+using vd::gui::MainCommand;
 using vd::gui::SyncCommand;
 using vd::gui::TFormSync;
 using vd::gui::TfMainForm;
@@ -97,7 +99,7 @@ private slots:
 
     // A whole run: every day's packet posted, the log ending with the closing line, "Старт"
     // given back and "Прервать" taken away. While it runs the window is served, the other
-    // commands wait and the main window stays open.
+    // commands (its own and the main window's) wait and the main window stays open.
     void startRunsTheSynchronisation() {
         GuiExchange ws;
         AddTwoDays(ws);
@@ -117,10 +119,17 @@ private slots:
             othersWaited = othersWaited && !window->Action(SyncCommand::Start)->isEnabled() &&
                            !window->Action(SyncCommand::SaveToFile)->isEnabled() &&
                            !window->Action(SyncCommand::LoadFromFile)->isEnabled();
+            for (const MainCommand command : {MainCommand::Search, MainCommand::List, MainCommand::Edit,
+                                              MainCommand::Users, MainCommand::Exit}) {
+                othersWaited = othersWaited && !form->Action(command)->isEnabled();
+            }
             stopOffered = stopOffered && window->Action(SyncCommand::Stop)->isEnabled();
             waitCursor = waitCursor && QApplication::overrideCursor() &&
                          QApplication::overrideCursor()->shape() == Qt::WaitCursor;
-            if (samples == 1) stayedOpen = !form->close() && form->isVisible();
+            if (samples == 1) {
+                stayedOpen = !form->close() && form->isVisible() &&
+                             form->findChild<QLabel*>("helpLine")->text().startsWith("Идёт синхронизация");
+            }
         });
         watcher.start(1);
         Click(*window, SyncCommand::Start);
@@ -140,6 +149,8 @@ private slots:
         QVERIFY(window->Action(SyncCommand::Start)->isEnabled());
         QVERIFY(!window->Action(SyncCommand::Stop)->isEnabled());
         QVERIFY(window->Action(SyncCommand::SaveToFile)->isEnabled());
+        QVERIFY(form->Action(MainCommand::Search)->isEnabled());
+        QVERIFY(form->Action(MainCommand::Users)->isEnabled());
         QVERIFY(!QApplication::overrideCursor());
         QCOMPARE(ws.ui.statusTexts, (std::vector<std::string>{"Идёт передача...", ""}));
         QVERIFY(form->isVisible());
