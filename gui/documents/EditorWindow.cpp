@@ -452,9 +452,7 @@ void TFormEdit::ShowDocument() {
         KeepShownState();
         SetEnableActions();
 
-        // A document not stored yet counts as changed from the start.
-        const int mode = tdm_.GetSession().editMode;
-        const bool unsaved = mode == 1 || mode == 3 || mode == 4 || mode == 7;
+        const bool unsaved = NotStoredYet(tdm_.GetSession().editMode);
         working.modified = unsaved;
         emit viewAndPrintAllowed(!unsaved);
         tdm_.Ui().SetStatusText("");

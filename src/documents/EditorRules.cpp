@@ -27,4 +27,6 @@ EditorEnabling ComputeEditorEnabling(const EditorEnablingInput& in) {
     return e;
 }
 
+bool NotStoredYet(int editMode) { return editMode == 1 || editMode == 3 || editMode == 4 || editMode == 7; }
+
 }  // namespace vd

@@ -31,4 +31,8 @@ struct EditorEnabling {
 
 EditorEnabling ComputeEditorEnabling(const EditorEnablingInput& in);
 
+// A document the editor shows in this mode is not stored yet ("Новый", "Шаблон", "Дубликат",
+// "Взамен"): it counts as changed from the start and cannot be viewed or printed.
+bool NotStoredYet(int editMode);
+
 }  // namespace vd
