@@ -25,7 +25,6 @@ namespace {
 constexpr std::size_t kNameCut = 100;
 constexpr std::size_t kNoCut = static_cast<std::size_t>(-1);
 constexpr std::chrono::milliseconds kRowRetryPause{500};
-constexpr char32_t kReplacement = 0xFFFD;
 constexpr std::string_view kFooter = "</dataPacket>\n";
 
 // How a text is written into an attribute value.
@@ -90,61 +89,8 @@ void AppendEscaped(Out& out, char32_t cp, Rule rule) {
             return;
         default: break;
     }
-    if (cp < 0x20 || cp == 0xFFFE || cp == 0xFFFF) cp = kReplacement;
+    if (cp < 0x20 || cp == 0xFFFE || cp == 0xFFFF) cp = kReplacementCharacter;
     AppendUtf8(out, cp);
-}
-
-// Calls `emit` for each code point of UTF-16LE units; unpaired surrogates and an odd last byte
-// become U+FFFD. Stops when `emit` returns false.
-template <typename Emit>
-void DecodeUtf16(const unsigned char* data, std::size_t size, Emit emit) {
-    const std::size_t units = size / 2;
-    auto unit = [data](std::size_t i) { return static_cast<char32_t>(data[2 * i] | (data[2 * i + 1] << 8)); };
-    for (std::size_t i = 0; i < units; ++i) {
-        char32_t cp = unit(i);
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < units && unit(i + 1) >= 0xDC00 && unit(i + 1) <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (unit(i + 1) - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        if (!emit(cp)) return;
-    }
-    if (size % 2 != 0) emit(kReplacement);
-}
-
-// The same for UTF-8 bytes; malformed sequences become U+FFFD.
-template <typename Emit>
-void DecodeUtf8(const unsigned char* data, std::size_t size, Emit emit) {
-    static constexpr char32_t kMinimum[] = {0, 0x80, 0x800, 0x10000};
-    for (std::size_t i = 0; i < size;) {
-        const unsigned char lead = data[i++];
-        char32_t cp = lead;
-        int extra = 0;
-        if (lead >= 0x80) {
-            if ((lead & 0xE0) == 0xC0) {
-                extra = 1;
-                cp = lead & 0x1Fu;
-            } else if ((lead & 0xF0) == 0xE0) {
-                extra = 2;
-                cp = lead & 0x0Fu;
-            } else if ((lead & 0xF8) == 0xF0) {
-                extra = 3;
-                cp = lead & 0x07u;
-            } else {
-                extra = -1;
-            }
-            for (int k = 0; k < extra; ++k) {
-                if (i >= size || (data[i] & 0xC0) != 0x80) {
-                    extra = -1;
-                    break;
-                }
-                cp = (cp << 6) | (data[i++] & 0x3Fu);
-            }
-            if (extra < 0 || cp < kMinimum[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) cp = kReplacement;
-        }
-        if (!emit(cp)) return;
-    }
 }
 
 void AppendNumber(std::string& out, std::int64_t value) {
@@ -171,7 +117,7 @@ void OpenAttribute(std::string& out, std::string_view name) {
 // An attribute from a UTF-8 text: the program's own values and what it reads from the system.
 void Attribute(std::string& out, std::string_view name, std::string_view value) {
     OpenAttribute(out, name);
-    DecodeUtf8(reinterpret_cast<const unsigned char*>(value.data()), value.size(), [&out](char32_t cp) {
+    ForEachUtf8CodePoint(value, [&out](char32_t cp) {
         AppendEscaped(out, cp, Rule::Plain);
         return true;
     });
@@ -259,14 +205,14 @@ public:
     void ForEach(int column, Emit emit) const {
         if (column < 0) return;
         if (sqlite3_column_type(stmt_.get(), column) == SQLITE_BLOB) {
-            const auto* data = static_cast<const unsigned char*>(sqlite3_column_blob(stmt_.get(), column));
+            const auto* data = static_cast<const char*>(sqlite3_column_blob(stmt_.get(), column));
             const int size = sqlite3_column_bytes(stmt_.get(), column);
-            if (data && size > 0) DecodeUtf16(data, static_cast<std::size_t>(size), emit);
+            if (data && size > 0) ForEachUtf16LeCodePoint({data, static_cast<std::size_t>(size)}, emit);
             return;
         }
-        const unsigned char* data = sqlite3_column_text(stmt_.get(), column);
+        const auto* data = reinterpret_cast<const char*>(sqlite3_column_text(stmt_.get(), column));
         const int size = sqlite3_column_bytes(stmt_.get(), column);
-        if (data && size > 0) DecodeUtf8(data, static_cast<std::size_t>(size), emit);
+        if (data && size > 0) ForEachUtf8CodePoint({data, static_cast<std::size_t>(size)}, emit);
     }
 
     // The text as its rule writes it, at most `limit` UTF-16 units of what remains after

@@ -7,38 +7,6 @@
 namespace vd {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
-
-// Decodes one code point from `s` at `pos` and advances `pos`; malformed input yields U+FFFD.
-char32_t NextCodePoint(std::string_view s, std::size_t& pos) {
-    const auto lead = static_cast<unsigned char>(s[pos++]);
-    if (lead < 0x80) return lead;
-    int extra = 0;
-    char32_t cp = 0;
-    if ((lead & 0xE0) == 0xC0) {
-        extra = 1;
-        cp = lead & 0x1Fu;
-    } else if ((lead & 0xF0) == 0xE0) {
-        extra = 2;
-        cp = lead & 0x0Fu;
-    } else if ((lead & 0xF8) == 0xF0) {
-        extra = 3;
-        cp = lead & 0x07u;
-    } else {
-        return kReplacement;
-    }
-    for (int i = 0; i < extra; ++i) {
-        if (pos >= s.size()) return kReplacement;
-        const auto c = static_cast<unsigned char>(s[pos]);
-        if ((c & 0xC0) != 0x80) return kReplacement;
-        cp = (cp << 6) | (c & 0x3Fu);
-        ++pos;
-    }
-    static constexpr char32_t kMin[] = {0, 0x80, 0x800, 0x10000};
-    if (cp < kMin[extra] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)) return kReplacement;
-    return cp;
-}
-
 void AppendUnit(std::string& out, char16_t unit) {
     out += static_cast<char>(unit & 0xFF);
     out += static_cast<char>(unit >> 8);
@@ -65,25 +33,10 @@ std::string Utf8ToUtf16Le(std::string_view utf8) {
 std::string Utf16LeToUtf8(std::string_view utf16le) {
     std::string out;
     out.reserve(utf16le.size());
-    const std::size_t units = utf16le.size() / 2;
-    auto unitAt = [&](std::size_t i) {
-        return static_cast<char16_t>(static_cast<unsigned char>(utf16le[2 * i]) |
-                                     (static_cast<unsigned char>(utf16le[2 * i + 1]) << 8));
-    };
-    for (std::size_t i = 0; i < units; ++i) {
-        const char16_t u = unitAt(i);
-        if (u >= 0xD800 && u <= 0xDBFF && i + 1 < units) {
-            const char16_t low = unitAt(i + 1);
-            if (low >= 0xDC00 && low <= 0xDFFF) {
-                AppendUtf8(out, 0x10000 + ((static_cast<char32_t>(u) - 0xD800) << 10) +
-                                    (static_cast<char32_t>(low) - 0xDC00));
-                ++i;
-                continue;
-            }
-        }
-        AppendUtf8(out, (u >= 0xD800 && u <= 0xDFFF) ? kReplacement : u);
-    }
-    if (utf16le.size() % 2 != 0) AppendUtf8(out, kReplacement);
+    ForEachUtf16LeCodePoint(utf16le, [&out](char32_t cp) {
+        AppendUtf8(out, cp);
+        return true;
+    });
     return out;
 }
 
