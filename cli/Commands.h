@@ -35,6 +35,9 @@ Action ExchangeCommand(const std::string& command, Arguments& args, std::ostream
 // "print REF ...": a conclusion on paper or in a PDF file.
 Action PrintCommand(Arguments& args, std::ostream& out, std::ostream& err);
 
+// Moves the register, as the user sees it, to `ref`; says so on `err` when it is not there.
+bool Select(Workstation& ws, const std::string& ref, std::ostream& err);
+
 // Runs one vdctl command; returns the exit status (0 done, 1 refused or failed).
 int RunCommand(const GlobalOptions& options, Arguments& args, std::istream& in, std::ostream& out,
                std::ostream& err);

@@ -32,11 +32,6 @@ RegisterQuery& PrepareRegister(Workstation& ws, bool mine) {
     return query;
 }
 
-bool Select(Workstation& ws, const std::string& ref, std::ostream& err) {
-    if (PrepareRegister(ws, false).LocateReference(ref)) return true;
-    err << kNotFound << ref << '\n';
-    return false;
-}
 
 // The editor's part: the file's fields over the prepared working set, then "Сохранить".
 int EditAndSave(Workstation& ws, const std::optional<json>& input, std::ostream& out, std::ostream& err) {
@@ -91,6 +86,12 @@ int Edit(Workstation& ws, TerminalUi& ui, const std::string& ref, const std::opt
 }
 
 }  // namespace
+
+bool Select(Workstation& ws, const std::string& ref, std::ostream& err) {
+    if (PrepareRegister(ws, false).LocateReference(ref)) return true;
+    err << kNotFound << ref << '\n';
+    return false;
+}
 
 Action DocCommand(Arguments& args, std::ostream& out, std::ostream& err) {
     const std::string verb = args.Take("doc command");

@@ -18,14 +18,7 @@ class StreamLog : public SyncLog {
 public:
     explicit StreamLog(std::ostream& out) : out_(out) {}
     void Line(std::string_view text) override {
-        // The system's texts break lines with CR LF; a terminal wants LF.
-        std::string line;
-        line.reserve(text.size());
-        for (std::size_t i = 0; i < text.size(); ++i) {
-            if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
-            line += text[i] == '\r' ? '\n' : text[i];
-        }
-        out_ << line << '\n';
+        out_ << TerminalText(text) << '\n';
         out_.flush();
     }
 

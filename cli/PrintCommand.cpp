@@ -23,7 +23,6 @@
 namespace vd::cli {
 namespace {
 
-constexpr std::string_view kNotFound = "Заключение не найдено: ";
 
 PrintMode ModeNamed(const std::string& word) {
     if (word == "copy") return PrintMode::Copy;
@@ -73,14 +72,6 @@ private:
     std::unique_ptr<QGuiApplication> app_;
 };
 
-// The register as "doc" shows it: the user's own documents, everybody's for the administrator.
-bool SelectDocument(Workstation& ws, const std::string& ref) {
-    RegisterQuery& query = ws.tdm.ASQM();
-    query.SetFilter(ws.session.IsAdministrator() ? RegisterFilter{}
-                                                 : RegisterFilter::OwnDocuments(ws.session.currentUserName));
-    query.Open();
-    return query.LocateReference(ref);
-}
 #endif
 
 }  // namespace
@@ -108,10 +99,7 @@ Action PrintCommand(Arguments& args, std::ostream& out, std::ostream& err) {
     if (pdf) target.pdfFile = std::filesystem::absolute(*pdf);
     else target.printerName = *printer;
     return [=, &out, &err](Workstation& ws, TerminalUi&) {
-        if (!SelectDocument(ws, ref)) {
-            err << kNotFound << ref << '\n';
-            return 1;
-        }
+        if (!Select(ws, ref, err)) return 1;
         const PrintApplication application;
         ws.session.readOnlyView = ReadOnlyViewFor(ws.tdm);
         report::ConclusionReport view(ws.tdm);

@@ -14,15 +14,18 @@ TerminalUi::TerminalUi(std::istream& in, std::ostream& err, bool answerYes, std:
     : in_(in), err_(err), answerYes_(answerYes), loginName_(std::move(loginName)),
       passwordFromInput_(passwordFromInput) {}
 
-void TerminalUi::Print(std::string_view text) {
-    // The system's texts break lines with CR LF (or a lone CR); a terminal wants LF.
+std::string TerminalText(std::string_view text) {
     std::string line;
     line.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') continue;
         line += text[i] == '\r' ? '\n' : text[i];
     }
-    err_ << line << '\n';
+    return line;
+}
+
+void TerminalUi::Print(std::string_view text) {
+    err_ << TerminalText(text) << '\n';
     err_.flush();
 }
 

@@ -3,6 +3,7 @@
 #include <iosfwd>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "core/UserInterface.h"
 
@@ -11,6 +12,9 @@ namespace vd::cli {
 // The user interface of vdctl: messages go to stderr exactly as the system words them, and
 // questions are answered from the command line (--yes, otherwise No). What a user would type
 // into a dialog comes from the options and from the lines of standard input, in order.
+// The system's texts break lines with CR LF (or a lone CR); a terminal wants LF.
+std::string TerminalText(std::string_view text);
+
 class TerminalUi : public UserInterface {
 public:
     TerminalUi(std::istream& in, std::ostream& err, bool answerYes, std::optional<std::string> loginName,

@@ -97,7 +97,9 @@ void ReportPreview::SetZoom(double zoom) {
 void ReportPreview::Relayout() {
     double factor = zoom_;
     if (zoom_ <= 0) {
-        const report::PreparedPage first = report_.pages.empty() ? report::PreparedPage{} : report_.pages.front();
+        // Only the first page's size matters here; the page itself is not copied at every resize.
+        const report::PreparedPage empty{};
+        const report::PreparedPage& first = report_.pages.empty() ? empty : report_.pages.front();
         const QSize room = viewport()->size() - QSize(2 * kDeskMargin, 2 * kDeskMargin);
         factor = std::max(1, room.width()) / Pixels(first.width, 1);
         if (zoom_ == kWholePageZoom) factor = std::min(factor, std::max(1, room.height()) / Pixels(first.height, 1));

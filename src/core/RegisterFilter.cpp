@@ -1,5 +1,7 @@
 #include "core/RegisterFilter.h"
 
+#include "core/Database.h"
+
 namespace vd {
 
 std::string RegisterFilter::Text() const {
@@ -17,6 +19,15 @@ std::string RegisterFilter::Sql() const {
 std::vector<std::string> RegisterFilter::Parameters() const {
     if (Empty()) return {};
     return {expert};
+}
+
+std::string RegisterFilter::And(std::string_view condition) const {
+    if (Empty()) return std::string(condition);
+    return "(" + std::string(condition) + ") and (" + Sql() + ")";
+}
+
+void RegisterFilter::Bind(Statement& statement, int first) const {
+    for (const auto& value : Parameters()) statement.BindText(first++, value);
 }
 
 RegisterFilter RegisterFilter::OwnDocuments(const std::string& userName) { return RegisterFilter{userName, false}; }

@@ -1,9 +1,12 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vd {
+
+class Statement;
 
 // The register's restriction to one expert's documents. Its text is the form the program
 // stores and shows (Expert="name"); the query runs it with the name bound as a parameter, so a
@@ -16,6 +19,10 @@ struct RegisterFilter {
     std::string Text() const;
     std::string Sql() const;                  // condition with "?" placeholders
     std::vector<std::string> Parameters() const;
+    // `condition` restricted by the filter: "(condition) and (filter)", or `condition` alone.
+    std::string And(std::string_view condition) const;
+    // Binds the filter's parameters from position `first` on.
+    void Bind(Statement& statement, int first) const;
 
     // "Только мои" as the register sets it.
     static RegisterFilter OwnDocuments(const std::string& userName);

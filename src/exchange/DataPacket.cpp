@@ -11,11 +11,13 @@
 #include "core/Journal.h"
 #include "core/Messages.h"
 #include "core/OptionKeys.h"
+#include "core/Settings.h"
 #include "core/Sleeper.h"
 #include "core/UserInterface.h"
 #include "exchange/Messages.h"
 #include "exchange/StatusCounters.h"
 #include "exchange/SyncLog.h"
+#include "support/DayNumber.h"
 #include "support/Text.h"
 #include "support/Utf8.h"
 
@@ -99,15 +101,6 @@ void AppendNumber(std::string& out, std::int64_t value) {
     out.append(buffer, end);
 }
 
-void AppendDigits(std::string& out, int value, int digits) {
-    char buffer[4];
-    for (int i = digits - 1; i >= 0; --i) {
-        buffer[i] = static_cast<char>('0' + value % 10);
-        value /= 10;
-    }
-    out.append(buffer, static_cast<std::size_t>(digits));
-}
-
 void OpenAttribute(std::string& out, std::string_view name) {
     out += ' ';
     out += name;
@@ -137,13 +130,8 @@ void DateAttribute(std::string& out, std::string_view name, std::int64_t day) {
     if (day < kFirst || day > kLast) {
         throw std::runtime_error(std::string(text::kPacketValueUnreadable) + std::string(name) + " " + std::to_string(day));
     }
-    const CalendarDate date = ToCalendarDate(static_cast<DayNumber>(day));
     OpenAttribute(out, name);
-    AppendDigits(out, date.day, 2);
-    out += '.';
-    AppendDigits(out, date.month, 2);
-    out += '.';
-    AppendDigits(out, date.year, 4);
+    out += FormatDdMmYyyy(static_cast<DayNumber>(day));
     out += '"';
 }
 
@@ -445,8 +433,7 @@ const ArmFacts& PacketBuilder::Facts() {
 
 std::string PacketBuilder::Header() {
     const StationFile& station = tdm_.Station();
-    std::string lastChange = tdm_.ReadOption(kCommonUser, option::kLastChange);
-    if (lastChange.empty()) lastChange = "0";
+    const std::string lastChange = std::to_string(tdm_.Options().LastChange());
     const StatusCounters counters = CountStatuses(tdm_.Db());
     const ArmFacts& facts = Facts();
 

@@ -12,6 +12,7 @@
 #include "core/OptionKeys.h"
 #include "core/Session.h"
 #include "core/UserInterface.h"
+#include "register/Numbering.h"
 #include "support/DayNumber.h"
 #include "support/Text.h"
 
@@ -93,7 +94,7 @@ bool OptionsSettings::SaveReferenceRange(const OptionsState& state) {
             return false;
         }
         Statement issued(tdm_.Db(), kIssuedInRange);
-        issued.BindInt(":year", ToCalendarDate(tdm_.GetClock().Today()).year % 10);
+        issued.BindInt(":year", YearDigit(tdm_.GetClock().Today()));
         issued.BindInt(":min", *min);
         issued.BindInt(":max", *max);
         if (issued.Step()) {

@@ -24,10 +24,6 @@ constexpr std::array<std::string_view, 37> kSortableColumns = {
     "RefNumCC",    "fSize1",        "fSize2",     "fSize3",       "fSize4",       "fSize5",   "fSize6",
     "fSize7",      "fSize8",        "fSize9",     "fSize10"};
 
-void BindFilter(Statement& query, const RegisterFilter& filter, int first) {
-    int index = first;
-    for (const auto& value : filter.Parameters()) query.BindText(index++, value);
-}
 
 }  // namespace
 
@@ -57,10 +53,10 @@ std::string RegisterQuery::CountSql() const {
 void RegisterQuery::Open() {
     Close();
     Statement count(db_, CountSql());
-    BindFilter(count, filter_, 1);
+    filter_.Bind(count, 1);
     rowCount_ = count.Step() ? static_cast<int>(count.ColumnInt(0)) : 0;
     Statement firstPage(db_, "select id from (" + EffectiveSql() + ") limit " + std::to_string(kPageSize));
-    BindFilter(firstPage, filter_, 1);
+    filter_.Bind(firstPage, 1);
     while (firstPage.Step()) ids_.push_back(firstPage.ColumnInt(0));
     allIds_ = ids_.size() >= static_cast<std::size_t>(rowCount_);
     if (allIds_) rowCount_ = static_cast<int>(ids_.size());
@@ -73,7 +69,7 @@ void RegisterQuery::LoadAllIds() {
     const std::optional<std::int64_t> currentId = CurrentId();
     std::vector<std::int64_t> ids;
     Statement query(db_, "select id from (" + EffectiveSql() + ")");
-    BindFilter(query, filter_, 1);
+    filter_.Bind(query, 1);
     while (query.Step()) ids.push_back(query.ColumnInt(0));
     ids_ = std::move(ids);
     allIds_ = true;

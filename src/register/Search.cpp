@@ -247,13 +247,9 @@ private:
     std::vector<Units> lines_;
 };
 
-void BindFilter(Statement& statement, const RegisterFilter& filter, int first) {
-    for (const auto& value : filter.Parameters()) statement.BindText(first++, value);
-}
-
 std::int64_t Count(Database& db, const std::string& sql, const RegisterFilter& filter) {
     Statement query(db, sql);
-    BindFilter(query, filter, 1);
+    filter.Bind(query, 1);
     return query.Step() ? query.ColumnInt(0) : 0;
 }
 
@@ -261,16 +257,12 @@ std::int64_t Count(Database& db, const std::string& sql, const RegisterFilter& f
 // has done that already before a search from the window, but a search run twice in a row must
 // not keep the marks of the first.
 void MarkUnmatched(Database& db, const RegisterFilter& filter, const std::vector<std::int64_t>& unmatched) {
-    const std::string f = filter.Sql();
     Transaction transaction(db);
-    Statement reset(db, f.empty()
-                            ? "update mcod SET pFilter = \"TRUE\" where pFilter is not \"TRUE\""
-                            : "update mcod SET pFilter = \"TRUE\" where (pFilter is not \"TRUE\") and (" + f + ")");
-    BindFilter(reset, filter, 1);
+    Statement reset(db, "update mcod SET pFilter = \"TRUE\" where " + filter.And("pFilter is not \"TRUE\""));
+    filter.Bind(reset, 1);
     reset.Execute();
-    Statement mark(db, f.empty() ? "update mcod SET pFilter = \"FALSE\" where id = ?"
-                                 : "update mcod SET pFilter = \"FALSE\" where (id = ?) and (" + f + ")");
-    BindFilter(mark, filter, 2);
+    Statement mark(db, "update mcod SET pFilter = \"FALSE\" where " + filter.And("id = ?"));
+    filter.Bind(mark, 2);
     for (const std::int64_t id : unmatched) {
         mark.BindInt(1, id);
         mark.Execute();
@@ -354,7 +346,7 @@ std::optional<SearchResult> RunSearch(TDM& tdm, const SearchConditions& asGiven)
         {
             Matcher matcher(db, compiled);
             Statement candidates(db, sql::FilteredSql(kCandidates, filter.Sql()));
-            BindFilter(candidates, filter, 1);
+            filter.Bind(candidates, 1);
             while (candidates.Step()) {
                 if (!matcher.Matches(candidates)) unmatched.push_back(candidates.ColumnInt(kId));
                 tdm.Ui().ProcessEvents();
@@ -362,17 +354,10 @@ std::optional<SearchResult> RunSearch(TDM& tdm, const SearchConditions& asGiven)
         }
         MarkUnmatched(db, filter, unmatched);
 
-        const std::string f = filter.Sql();
         SearchResult result;
-        result.total =
-            Count(db,
-                  f.empty() ? std::string("select count(*) as mr from mcod where (status <> 6) and (status <> 12)")
-                            : "select count(*) as mr from mcod where (" + f + ") and ( status <> 6) and (status <> 12)",
-                  filter);
-        result.found = Count(db,
-                             f.empty() ? std::string("select count(*) as mr from mcod where pFilter = \"TRUE\"")
-                                       : "select count(*) as mr from mcod where (pFilter = \"TRUE\") and (" + f + ")",
+        result.total = Count(db, "select count(*) as mr from mcod where " + filter.And("(status <> 6) and (status <> 12)"),
                              filter);
+        result.found = Count(db, "select count(*) as mr from mcod where " + filter.And("pFilter = \"TRUE\""), filter);
         tdm.SearchConditionRows() = ConditionRows(result, compiled, conditions);
 
         switched = true;

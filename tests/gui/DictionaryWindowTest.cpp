@@ -178,7 +178,7 @@ private slots:
         QVERIFY(rows >= 4);
         list->setCurrentIndex(list->model()->index(1, 0));
         for (const auto& [delta, row] : {std::pair{-120, 2}, {-240, 4}, {120, 3}, {600, 0}, {-60, 0}, {-60, 1}}) {
-            Wheel(list->viewport(), delta);
+            vd::test::TurnWheel(list->viewport(), delta);
             QCOMPARE(list->currentIndex().row(), row);
         }
     }
@@ -219,13 +219,6 @@ private:
             if (list.model()->index(row, 0).data().toString() == name) return row;
         }
         return -1;
-    }
-
-    static void Wheel(QWidget* target, int delta) {
-        const QPointF local(5, 5);
-        QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &event);
     }
 
     std::unique_ptr<vd::test::GuiDocuments> docs_;

@@ -345,19 +345,19 @@ private slots:
         QScrollBar* form = editor_->findChild<QScrollArea*>("sbEdit")->verticalScrollBar();
         QVERIFY(form->maximum() > 200);
         QVERIFY(editor_->WheelScrollsForm());
-        Wheel(Memo("dbm3")->viewport(), -120);
+        vd::test::TurnWheel(Memo("dbm3")->viewport(), -120);
         QCOMPARE(form->value(), 60);
-        Wheel(Line("EditFIO9"), -240);
+        vd::test::TurnWheel(Line("EditFIO9"), -240);
         QCOMPARE(form->value(), 180);
 
         QTest::mouseClick(Memo("dbm3")->viewport(), Qt::LeftButton);
         QVERIFY(!editor_->WheelScrollsForm());
-        Wheel(Line("EditFIO9"), 120);
+        vd::test::TurnWheel(Line("EditFIO9"), 120);
         QCOMPARE(form->value(), 180);
 
         QTest::mouseClick(editor_->findChild<QWidget*>("gb9"), Qt::LeftButton, {}, QPoint(4, 4));
         QVERIFY(editor_->WheelScrollsForm());
-        Wheel(Memo("dbm3")->viewport(), 120);
+        vd::test::TurnWheel(Memo("dbm3")->viewport(), 120);
         QCOMPARE(form->value(), 120);
     }
 
@@ -516,13 +516,6 @@ private:
     static void ClickMarker(GoodsLinePanel& panel) {
         const QRect package = panel.Field(GoodsField::D6p).geometry();
         QTest::mouseClick(&panel, Qt::LeftButton, {}, QPoint(package.left() - 9, package.top() + 5));
-    }
-
-    static void Wheel(QWidget* target, int delta) {
-        const QPointF local(5, 5);
-        QWheelEvent event(local, target->mapToGlobal(local), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                          Qt::NoScrollPhase, false);
-        QApplication::sendEvent(target, &event);
     }
 
     std::unique_ptr<vd::test::GuiDocuments> docs_;

@@ -11,6 +11,7 @@
 
 #include "GuiDocuments.h"
 #include "GuiTest.h"
+#include "Typing.h"
 #include "core/Messages.h"
 #include "main/MainForm.h"
 #include "main/MainTexts.h"
@@ -49,10 +50,7 @@ void ClickTitle(QTableView& grid, int section) {
 }
 
 void Wheel(QTableView& grid, int delta) {
-    const QPointF at(grid.viewport()->rect().center());
-    QWheelEvent event(at, grid.viewport()->mapToGlobal(at), QPoint(), QPoint(0, delta), Qt::NoButton, Qt::NoModifier,
-                      Qt::NoScrollPhase, false);
-    QApplication::sendEvent(grid.viewport(), &event);
+    vd::test::TurnWheel(grid.viewport(), delta, QPointF(grid.viewport()->rect().center()));
     QApplication::processEvents();
 }
 
